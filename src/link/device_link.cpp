@@ -1,0 +1,101 @@
+#include "link/device_link.h"
+
+#include <algorithm>
+
+namespace orvell {
+
+std::vector<std::string> ComMenuCaptions() {
+    std::vector<std::string> captions;
+    for (int i = 0; i < kComMenuItems; ++i) captions.push_back("Com " + std::to_string(i + 1));
+    captions[kAutoPortChoice] = "Com Auto";
+    return captions;
+}
+
+DeviceLink::DeviceLink(SerialPort& port, ParamImage& image, LinkView& view,
+                       const MessageTexts& texts)
+    : port_(port),
+      image_(image),
+      view_(view),
+      texts_(texts),
+      transfer_(image, view, texts, [this](const Frame& frame) { WritePort(frame); }) {}
+
+void DeviceLink::OpenPort() {
+    const int com = (portChoice_ == kAutoPortChoice ? autoPortNumber_ : portChoice_) + 1;
+    view_.SetComLabel("COM= COM" + std::to_string(com));
+    devicePath_ = DevicePathForCom(com, portOverrides_);
+    lastOpenFailure_ = port_.Open(devicePath_);
+    if (lastOpenFailure_) {
+        if (portChoice_ == kAutoPortChoice) {
+            reopenCounter_ = kFailedAutoOpen;
+        } else if (!quietOpen_) {
+            view_.ShowMessage(texts_[Msg::MsgComOpenError] + "\n\n" +
+                              DescribeOpenFailure(lastOpenFailure_));
+        }
+    }
+    view_.CheckComItem(portChoice_);
+}
+
+void DeviceLink::ClosePort() {
+    if (!port_.IsOpen()) return;
+    port_.AbortInput();
+    port_.Close();
+}
+
+void DeviceLink::PollReceive() {
+    receivedCount_ = 0;
+    const std::size_t queued = port_.QueuedBytes();
+    if (queued < kFrameSize) return;  // the rest of the frame comes with a later tick
+    receivedCount_ =
+        port_.ReadQueued(std::span(receive_.data(), std::min(queued, receive_.size())));
+    // A short read (the device went away meanwhile) would leave old bytes behind the new ones.
+    if (receivedCount_ < kFrameSize) return;
+
+    // Only the first frame counts; anything after it is dropped, and a read that does not start
+    // with a frame is rejected whole by the handlers.
+    const FrameView frame(receive_.data(), kFrameSize);
+    bool accepted;
+    if (frame[0] == command::kMonitorAnswer) {
+        accepted = HandleMonitorFrame(frame, image_, texts_, view_.ServoGroupVisible(),
+                                      monitorState_, monitorDisplay_);
+        if (accepted) ++monitorRevision_;
+    } else {
+        accepted = transfer_.HandleResponse(frame);
+    }
+    if (accepted) silenceCounter_ = 0;
+}
+
+void DeviceLink::WritePort(const Frame& frame) {
+    // A frame that cannot be sent is lost like one the unit did not answer.
+    port_.WriteFrame(frame);
+}
+
+void DeviceLink::WatchdogTick() {
+    if (silenceCounter_ < kSilenceTicks) {
+        ++silenceCounter_;
+        view_.SetNoConnectionVisible(false);
+        return;
+    }
+    if (!view_.Printing()) view_.SetNoConnectionVisible(true);
+    ++reopenCounter_;
+    if (reopenCounter_ >= kReopenTicks) {
+        reopenCounter_ = 0;
+        ClosePort();
+        quietOpen_ = true;
+        if (++autoPortNumber_ > kAutoPortChoice) autoPortNumber_ = 0;
+        OpenPort();
+    }
+}
+
+void DeviceLink::MenuCom1Click(int index) {
+    if (index >= 0 && index < kComMenuItems) portChoice_ = static_cast<std::uint8_t>(index);
+    ClosePort();
+    quietOpen_ = false;
+    OpenPort();
+}
+
+const LivePoint& DeviceLink::ShowLivePoint(bool tpsMapChecked) {
+    livePoint_ = ComputeLivePoint(monitorState_, image_, tpsMapChecked);
+    return livePoint_;
+}
+
+}  // namespace orvell

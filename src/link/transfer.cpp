@@ -1,0 +1,221 @@
+#include "link/transfer.h"
+
+#include <algorithm>
+
+namespace orvell {
+
+namespace {
+
+constexpr const char* kOkSuffix = ": OK";
+
+}  // namespace
+
+void Transfer::Start(TransferMode mode, std::uint8_t commandByte, Msg text) {
+    mode_ = mode;
+    commandByte_ = commandByte;
+    resendCounter_ = 0;
+    verifyAfterProgram_ = false;
+    view_.ShowStatus(texts_[text], colour::kButtonFace);
+    SetGauge(0, gaugeMaximum_);
+    view_.ShowGauge();
+    // Nothing is sent here: the first request leaves with the next resend step of TransferTick.
+}
+
+void Transfer::MenuProgramClick() {
+    if (view_.Refreshing()) return;
+    view_.GatherControls();
+    view_.ApplyConsistencyRules();
+    view_.RefreshControls();
+    StartProgramTransfer();
+}
+
+void Transfer::StartProgramTransfer() {
+    programCompleted_ = false;
+    Start(TransferMode::Program, command::kWriteInfo, Msg::MsgProgramDevice);
+}
+
+void Transfer::MenuVerifyClick() {
+    if (view_.Refreshing()) return;
+    view_.GatherControls();
+    view_.ApplyConsistencyRules();
+    view_.RefreshControls();
+    Start(TransferMode::Verify, command::kReadBlock1, Msg::MsgVerifying);
+}
+
+void Transfer::MenuReadClick() {
+    view_.ClearFileName();
+    Start(TransferMode::Read, command::kReadInfo, Msg::MsgReading);
+}
+
+void Transfer::SendFrame() {
+    tickCounter_ = 0;
+    transmit_.fill(0);
+    transmit_[0] = commandByte_;
+    blockNumber_ = commandByte_ & command::kBlockMask;
+    if (mode_ != TransferMode::Read && (blockNumber_ == 1 || blockNumber_ == 2)) {
+        const auto block = blockNumber_ == 1 ? image_.Block1() : image_.Block2();
+        std::copy(block.begin(), block.end(), transmit_.begin() + 1);
+    }
+    SetCheckByte(transmit_);
+    write_(transmit_);
+}
+
+void Transfer::SendMonitorRequest() {
+    write_(MakeFrame(command::kMonitor));
+}
+
+void Transfer::SetGauge(int progress, int maximum) {
+    gaugeMaximum_ = maximum;
+    gaugeProgress_ = std::clamp(progress, 0, maximum);
+    view_.SetGauge(gaugeProgress_, gaugeMaximum_);
+}
+
+void Transfer::SendNextRequest() {
+    SetGauge(gaugeProgress_ + 1, gaugeMaximum_);
+    ++commandByte_;
+    resendCounter_ = 1;
+    SendFrame();
+}
+
+void Transfer::EnterVerifyPhase() {
+    mode_ = TransferMode::Verify;
+    commandByte_ = command::kReadBlock1;
+    resendCounter_ = 1;
+    SendFrame();
+    view_.ShowStatus(texts_[Msg::MsgVerifying] + ":", colour::kButtonFace);
+    SetGauge(0, gaugeMaximum_);
+}
+
+std::uint8_t Transfer::TakeUnitInfo(FrameView frame) {
+    const auto payload = Payload(frame);
+    std::copy(payload.begin(), payload.end(), image_.UnitInfo().begin());
+    unitInfo_ = DecodeUnitInfo(image_.UnitInfo());
+    return payload[kUnitVersionByte];
+}
+
+void Transfer::ReportVersionMismatch(std::uint8_t version) {
+    // Ticks run on while the box is open; the transfer is already Idle.
+    view_.ShowMessage(texts_[Msg::MsgUnitVersionMismatch] + "  PC-" + std::to_string(kUnitVersion) +
+                      ", IGN-" + std::to_string(version));
+    view_.SetStatusCountdown(0);
+}
+
+bool Transfer::MatchesImage(FrameView frame, bool skipByte1) const {
+    const auto payload = Payload(frame);
+    const auto block = blockNumber_ == 1 ? image_.Block1() : image_.Block2();
+    for (std::size_t i = 0; i < kBlockSize; ++i) {
+        // The unit may keep its own value in image byte 1; Verify leaves it out.
+        if (skipByte1 && blockNumber_ == 1 && i == 1) continue;
+        if (payload[i] != block[i]) return false;
+    }
+    return true;
+}
+
+bool Transfer::HandleResponse(FrameView frame) {
+    if (!HasValidCheckByte(frame)) return false;
+    blockNumber_ = commandByte_ & command::kBlockMask;
+    if (blockNumber_ > 2) return false;
+    if (frame[0] != (commandByte_ ^ command::kAnswerBit) || mode_ == TransferMode::Idle) {
+        return false;
+    }
+
+    switch (mode_) {
+        case TransferMode::Program:
+            if (blockNumber_ == 0) {
+                const std::uint8_t version = TakeUnitInfo(frame);
+                view_.ApplyConsistencyRules();
+                view_.RefreshControls();
+                if (version != kUnitVersion) {
+                    mode_ = TransferMode::Idle;
+                    ReportVersionMismatch(version);
+                } else {
+                    SendNextRequest();
+                }
+            } else if (MatchesImage(frame, false)) {
+                if (blockNumber_ == 1) {
+                    SendNextRequest();
+                } else {
+                    verifyAfterProgram_ = true;
+                    EnterVerifyPhase();
+                }
+            }
+            break;
+        case TransferMode::Verify:
+            if (blockNumber_ == 0 || !MatchesImage(frame, true)) break;
+            if (blockNumber_ == 1) {
+                SendNextRequest();
+            } else {
+                SetGauge(gaugeMaximum_, gaugeMaximum_);
+                view_.ShowStatus(texts_[Msg::MsgVerifying] + kOkSuffix, colour::kButtonFace);
+                mode_ = TransferMode::Idle;
+                programCompleted_ = verifyAfterProgram_;
+                verifyAfterProgram_ = false;
+            }
+            break;
+        case TransferMode::Read:
+            if (blockNumber_ == 0) {
+                const std::uint8_t version = TakeUnitInfo(frame);
+                if (version != kUnitVersion) {
+                    mode_ = TransferMode::Idle;
+                    view_.ApplyConsistencyRules();
+                    view_.RefreshControls();
+                    ReportVersionMismatch(version);
+                } else {
+                    SendNextRequest();
+                }
+            } else if (blockNumber_ == 1) {
+                const auto payload = Payload(frame);
+                std::copy(payload.begin(), payload.end(), readBlock1_.begin());
+                SendNextRequest();
+            } else {
+                const auto payload = Payload(frame);
+                std::copy(readBlock1_.begin(), readBlock1_.end(), image_.Block1().begin());
+                std::copy(payload.begin(), payload.end(), image_.Block2().begin());
+                view_.ImageReplaced();
+                view_.ApplyConsistencyRules();
+                view_.RefreshControls();
+                EnterVerifyPhase();
+            }
+            break;
+        case TransferMode::Idle:
+            break;
+    }
+    return true;
+}
+
+void Transfer::TransferTick(std::uint16_t savingCountdown) {
+    if (mode_ != TransferMode::Idle) {
+        if (mode_ == TransferMode::Read) programCompleted_ = false;
+        if (++tickCounter_ < kResendTicks) return;
+        tickCounter_ = 0;
+        if (++resendCounter_ <= kMaxSends) {
+            SendFrame();
+            return;
+        }
+        const Msg error = mode_ == TransferMode::Program  ? Msg::MsgProgramError
+                          : mode_ == TransferMode::Verify ? Msg::MsgVerifyError
+                                                          : Msg::MsgReadError;
+        if (mode_ == TransferMode::Verify) programCompleted_ = false;
+        verifyAfterProgram_ = false;
+        view_.ShowStatus(texts_[error], colour::kRed);
+        mode_ = TransferMode::Idle;
+        return;
+    }
+
+    if (++tickCounter_ >= kMonitorTicks) {
+        tickCounter_ = 0;
+        SendMonitorRequest();
+    }
+    if (savingCountdown > 0) {
+        view_.ShowStatus(texts_[Msg::MsgSaving], colour::kButtonFace);
+        SetGauge((kSavingScale - savingCountdown) * 100 / kSavingScale, 100);
+    } else {
+        SetGauge(gaugeProgress_, kTransferGaugeMaximum);
+        if (programCompleted_) {
+            view_.SetStatusText(texts_[Msg::MsgProgramDevice] + kOkSuffix, colour::kButtonFace);
+            SetGauge(kTransferGaugeMaximum, kTransferGaugeMaximum);
+        }
+    }
+}
+
+}  // namespace orvell

@@ -1,0 +1,90 @@
+// The Program, Verify and Read transfers: one request in flight, answers collected by later
+// ticks, resend after 4 ticks, give up after the fifth send.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "core/param_image.h"
+#include "i18n/messages.h"
+#include "link/frame.h"
+#include "link/link_view.h"
+#include "link/unit_info.h"
+
+namespace orvell {
+
+enum class TransferMode : std::uint8_t { Idle = 0, Program = 1, Verify = 2, Read = 3 };
+
+inline constexpr int kResendTicks = 4;
+inline constexpr int kMaxSends = 5;
+inline constexpr int kMonitorTicks = 6;
+inline constexpr int kSavingScale = 414;
+inline constexpr int kTransferGaugeMaximum = 2;
+
+class Transfer {
+  public:
+    using FrameWriter = std::function<void(const Frame&)>;
+
+    Transfer(ParamImage& image, LinkView& view, const MessageTexts& texts, FrameWriter write)
+        : image_(image), view_(view), texts_(texts), write_(std::move(write)) {}
+
+    void MenuProgramClick();
+    void StartProgramTransfer();
+    void MenuVerifyClick();
+    void MenuReadClick();
+
+    void SendFrame();
+    void SendMonitorRequest();
+    // An answer that is not a monitoring frame. True when it was accepted (the unit is there).
+    bool HandleResponse(FrameView frame);
+    void TransferTick(std::uint16_t savingCountdown);
+
+    // Puts a running transfer back to Idle, as before any message box.
+    void Abandon() { mode_ = TransferMode::Idle; }
+    // The status countdown ran out.
+    void StatusCountdownExpired() { programCompleted_ = false; }
+
+    TransferMode Mode() const { return mode_; }
+    std::uint8_t CommandByte() const { return commandByte_; }
+    std::uint8_t BlockNumber() const { return blockNumber_; }
+    std::uint8_t TickCounter() const { return tickCounter_; }
+    std::uint8_t ResendCounter() const { return resendCounter_; }
+    bool ProgramCompleted() const { return programCompleted_; }
+    const Frame& TransmitFrame() const { return transmit_; }
+    const UnitInfoTexts& UnitInfo() const { return unitInfo_; }
+
+  private:
+    void Start(TransferMode mode, std::uint8_t commandByte, Msg text);
+    void SendNextRequest();
+    void EnterVerifyPhase();
+    void SetGauge(int progress, int maximum);
+    // Copies block 0 into the image and decodes it; returns the unit's version.
+    std::uint8_t TakeUnitInfo(FrameView frame);
+    void ReportVersionMismatch(std::uint8_t version);
+    bool MatchesImage(FrameView frame, bool skipByte1) const;
+
+    ParamImage& image_;
+    LinkView& view_;
+    const MessageTexts& texts_;
+    FrameWriter write_;
+
+    TransferMode mode_ = TransferMode::Idle;
+    std::uint8_t commandByte_ = 0;
+    std::uint8_t blockNumber_ = 0;
+    std::uint8_t tickCounter_ = 0;
+    std::uint8_t resendCounter_ = 0;
+    // Shows "Program device: OK" on Idle ticks. Set only when the verify phase of a Program has
+    // matched every compared byte, so an abandoned verify can never read as success.
+    bool programCompleted_ = false;
+    bool verifyAfterProgram_ = false;
+    int gaugeProgress_ = 0;
+    int gaugeMaximum_ = kTransferGaugeMaximum;
+    Frame transmit_{};
+    // A Read keeps block 1 aside until block 2 has arrived, so that a failed Read leaves the image
+    // exactly as it was instead of half the unit's and half the old parameter set.
+    std::array<std::uint8_t, kBlockSize> readBlock1_{};
+    UnitInfoTexts unitInfo_;
+};
+
+}  // namespace orvell
