@@ -32,9 +32,10 @@ PortOpenFailure::Kind KindOf(int error) {
     }
 }
 
-// A write may meet a full output queue (a pseudo-terminal nobody reads); it waits this long for
-// room before the frame is given up.
-constexpr int kWriteRoomTimeoutMs = 100;
+// Paced by the tick, frames never fill a real line's output queue; only a pseudo-terminal whose
+// other side has stopped reading does. The write then waits this long for room and gives the
+// frame up, so the tick stays within its budget.
+constexpr int kWriteRoomTimeoutMs = 20;
 
 }  // namespace
 

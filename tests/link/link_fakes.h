@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "link/device_link.h"
+#include "link/posix_serial_port.h"
 #include "pty_unit.h"
 #include "simulated_unit.h"
 
@@ -162,6 +163,27 @@ class UnitLine : public SerialPort {
   private:
     sim::SimulatedUnit& unit_;
     bool isOpen_ = false;
+};
+
+// Counts the frames that actually left, so the test knows what the unit has to answer.
+class CountingPort : public SerialPort {
+  public:
+    PortOpenFailure Open(const std::string& path) override { return real.Open(path); }
+    void Close() override { real.Close(); }
+    bool IsOpen() const override { return real.IsOpen(); }
+    std::size_t QueuedBytes() override { return real.QueuedBytes(); }
+    std::size_t ReadQueued(std::span<std::uint8_t> buffer) override {
+        return real.ReadQueued(buffer);
+    }
+    bool WriteFrame(std::span<const std::uint8_t> frame) override {
+        const bool sent = real.WriteFrame(frame);
+        writes += sent;
+        return sent;
+    }
+    void AbortInput() override { real.AbortInput(); }
+
+    PosixSerialPort real;
+    std::uint64_t writes = 0;
 };
 
 // The link of one main window, wired to a simulated unit, ticked in the order of the main loop.

@@ -19,27 +19,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr auto kCrossingLimit = std::chrono::seconds(3);
 
-// Counts the frames that actually left, so the test knows what the unit has to answer.
-class CountingPort : public SerialPort {
-  public:
-    PortOpenFailure Open(const std::string& path) override { return real.Open(path); }
-    void Close() override { real.Close(); }
-    bool IsOpen() const override { return real.IsOpen(); }
-    std::size_t QueuedBytes() override { return real.QueuedBytes(); }
-    std::size_t ReadQueued(std::span<std::uint8_t> buffer) override {
-        return real.ReadQueued(buffer);
-    }
-    bool WriteFrame(std::span<const std::uint8_t> frame) override {
-        const bool sent = real.WriteFrame(frame);
-        writes += sent;
-        return sent;
-    }
-    void AbortInput() override { real.AbortInput(); }
-
-    PosixSerialPort real;
-    std::uint64_t writes = 0;
-};
-
 struct PtyBench {
     explicit PtyBench(sim::UnitOptions unitOptions = {},
                       sim::PtyOptions ptyOptions = testing::FastPty())
@@ -78,7 +57,7 @@ struct PtyBench {
 
     sim::SimulatedUnit unit;
     sim::PtyUnit pty;
-    CountingPort port;
+    testing::CountingPort port;
     ParamImage image = testing::PatternImage(21);
     testing::FakeView view;
     MessageTexts texts = MessagesFor(kEnglish);
@@ -94,6 +73,13 @@ TEST(PtyLink, ProgramReadAndVerifyEndVerified) {
     b.RunTransfer();
     EXPECT_EQ(b.view.status, "Program device:: OK");
     EXPECT_TRUE(testing::BlocksEqual(b.unit, b.image, false));
+
+    // The program closes and reopens the line (as the watchdog and the COM menu do); the unit
+    // sees the hang-up meanwhile and carries on.
+    b.link.ClosePort();
+    b.pty.Service(30);
+    b.link.OpenPort();
+    ASSERT_TRUE(b.port.IsOpen());
 
     const ParamImage programmed = b.image;
     b.image = testing::PatternImage(22);
