@@ -50,6 +50,12 @@ std::optional<int> ParseInteger(std::string_view s) {
 
 IniFile IniFile::Parse(std::string_view text) {
     IniFile ini;
+    // Windows editors put a byte order mark before the first section; it must not hide it.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(kByteOrderMark)) {
+        ini.byteOrderMark_ = true;
+        text.remove_prefix(kByteOrderMark.size());
+    }
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         std::string_view raw = text.substr(0, end);
@@ -81,7 +87,7 @@ IniFile IniFile::Load(const std::filesystem::path& path) {
 }
 
 std::string IniFile::Format() const {
-    std::string out;
+    std::string out = byteOrderMark_ ? "\xEF\xBB\xBF" : "";
     for (const Section& section : sections_) {
         for (const Line& line : section.lines) {
             out += line.text;

@@ -54,6 +54,7 @@ class IniFile {
     const Line* FindLine(std::string_view section, std::string_view key) const;
 
     std::vector<Section> sections_{Section{}};
+    bool byteOrderMark_ = false;
 };
 
 }  // namespace orvell

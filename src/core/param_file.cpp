@@ -61,14 +61,44 @@ std::uint8_t Low8(std::uint32_t n) {
     return static_cast<std::uint8_t>(n);
 }
 
+// Keywords whose numbers fill consecutive bytes, each number divided by the display scale.
+struct RunKeyword {
+    std::string_view word;
+    std::size_t first;
+    std::size_t count;
+    std::uint32_t divisor;
+};
+
+constexpr RunKeyword kRunKeywords[] = {
+    {"GEBER_MODE", kLobeMultiplier, 1, 1},
+    {"PICKUPS_INTERCHANGE", kPickupInterchange, 1, 1},
+    {"NO_LOBE_CHECK", kNoLobeLengthCheck, 1, 1},
+    {"SPARK_BEFORE_LOBE", kSparkBeforeLobe, 1, 1},
+    {"SPECIAL_START", kLowerAdvanceAtStart, 1, 1},
+    {"BASE_ADV", kBaseAdvance, 1, 1},
+    {"LIMITER", kLimiterSpeed, 1, 1},
+    {"PILOT_LIGHT", kShiftLightSpeed, 1, 100},
+    {"CLUTCH", kClutchMasterTime, 2, 10},  // time, then pause
+    {"EXCITATION", kLongExcitation, 1, 1},
+    {"TPS_MAPA", kTpsMapFlag, 1, 1},
+    {"RPM_ADV", kRpmAxis, kAxisPoints, 100},
+    {"ADVANCE", kAdvanceMap, kMapRows* kMapColumns, 1},
+    {"SERVO_ENABLE", kServoEnable, 1, 1},
+    {"SERVO_HYSTER", kServoHysteresis, 1, 5},
+    {"SERVO_RPM", kServoSpeed, kServoPoints, 100},
+    {"SERVO_MV", kServoVoltage, kServoPoints, 20},
+};
+
 void ReadKeyword(std::string_view word, FileReader& in, ParamImage& m) {
     auto bytes = [&](std::initializer_list<std::size_t> positions) {
         for (std::size_t p : positions) m[p] = in.Byte();
     };
-    auto scaled = [&](std::size_t first, int count, std::uint32_t divisor) {
-        for (int i = 0; i < count; ++i) m[first + i] = Low8(in.Number() / divisor);
-    };
 
+    for (const RunKeyword& k : kRunKeywords) {
+        if (word != k.word) continue;
+        for (std::size_t i = 0; i < k.count; ++i) m[k.first + i] = Low8(in.Number() / k.divisor);
+        return;
+    }
     if (word == "BIKE") {
         bytes({kBikeCode, kSyncMethod, kLobeCount, kChannelCount});
         for (std::size_t c = 0; c < kChannels; ++c) {
@@ -80,51 +110,16 @@ void ReadKeyword(std::string_view word, FileReader& in, ParamImage& m) {
         // Files of version 48 carried the pick-up inversions here; newer ones set them again
         // with INPUT.
         bytes({kPickup1Inverted, kPickup2Inverted});
-    } else if (word == "GEBER_MODE") {
-        bytes({kLobeMultiplier});
     } else if (word == "INPUT") {
         bytes({kPickup1Inverted, kPickup2Inverted, kInput1Function, kInput2Function,
                kNeutralSideStandInputs});
-    } else if (word == "PICKUPS_INTERCHANGE") {
-        bytes({kPickupInterchange});
-    } else if (word == "NO_LOBE_CHECK") {
-        bytes({kNoLobeLengthCheck});
-    } else if (word == "SPARK_BEFORE_LOBE") {
-        bytes({kSparkBeforeLobe});
-    } else if (word == "SPECIAL_START") {
-        bytes({kLowerAdvanceAtStart});
-    } else if (word == "BASE_ADV") {
-        bytes({kBaseAdvance});
-    } else if (word == "LIMITER") {
-        bytes({kLimiterSpeed});
-    } else if (word == "PILOT_LIGHT") {
-        scaled(kShiftLightSpeed, 1, 100);
-    } else if (word == "CLUTCH") {
-        scaled(kClutchMasterTime, 1, 10);
-        scaled(kClutchMasterPause, 1, 10);
     } else if (word == "TPS") {
-        scaled(kTps0Voltage, 1, 10);
+        m[kTps0Voltage] = Low8(in.Number() / 10);
         // The 100 % voltage is stored as mV / 10 - 250, which is mV / 10 + 6 in 8 bits.
         m[kTps100Voltage] = Low8(in.Number() / 10 + 6);
     } else if (word == "RPM") {
         bytes({kTachoPulses});
         m[kTachoCorrection] = Low8(in.Number() + 100);
-    } else if (word == "EXCITATION") {
-        bytes({kLongExcitation});
-    } else if (word == "TPS_MAPA") {
-        bytes({kTpsMapFlag});
-    } else if (word == "RPM_ADV") {
-        scaled(kRpmAxis, kAxisPoints, 100);
-    } else if (word == "ADVANCE") {
-        scaled(kAdvanceMap, kMapRows * kMapColumns, 1);
-    } else if (word == "SERVO_ENABLE") {
-        bytes({kServoEnable});
-    } else if (word == "SERVO_HYSTER") {
-        scaled(kServoHysteresis, 1, 5);
-    } else if (word == "SERVO_RPM") {
-        scaled(kServoSpeed, kServoPoints, 100);
-    } else if (word == "SERVO_MV") {
-        scaled(kServoVoltage, kServoPoints, 20);
     }
 }
 

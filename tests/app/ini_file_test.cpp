@@ -52,6 +52,13 @@ TEST(IniFile, ReadsValuesSectionsAndDefaults) {
                                                          {"com6", "/dev/pts/7"}}));
 }
 
+TEST(IniFile, ByteOrderMarkDoesNotHideTheFirstSection) {
+    const std::string text = "\xEF\xBB\xBF[FORM_HLAV]\r\nLeft=3\r\n";
+    IniFile ini = IniFile::Parse(text);
+    EXPECT_EQ(ini.ReadInteger("FORM_HLAV", "Left", 0), 3);
+    EXPECT_EQ(ini.Format(), text);
+}
+
 TEST(IniFile, IntegerSyntax) {
     const std::pair<const char*, int> cases[] = {
         {"42", 42},  {"-7", -7},  {" +3 ", 3}, {"0x1F", 31},        {"12ab", -1},
