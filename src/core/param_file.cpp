@@ -40,7 +40,7 @@ class FileWriter {
     std::string out_;
 };
 
-// Every number of a keyword passes through `last`: a missing number repeats the one before it.
+// Every number, the version included, passes through `last_`: a missing one repeats the last.
 class FileReader {
   public:
     explicit FileReader(std::string_view text) : scanner_(text) {}
