@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/param_image.h"
