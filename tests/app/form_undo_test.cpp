@@ -25,6 +25,18 @@ TEST_F(FormTest, UndoAndRedoWalkTheStoredStates) {
 }
 
 TEST_F(FormTest, AnEditTheRulesTakeBackStoresNothing) {
+    ParamImage image = form.image;
+    image.SetMaxAdvanceLobe(0, image.LobeCount());
+    Load(image);
+    const auto slot = form.history.CurrentSlot();
+    const auto undoRevision = w().MenuZpet.Revision();
+    TypeAndEnter(w().EditPalecZac[0], "40");  // above the lobe count: the rules take it back
+    EXPECT_EQ(form.image.MaxAdvanceLobe(0), image.LobeCount());
+    EXPECT_EQ(form.history.CurrentSlot(), slot);
+    EXPECT_EQ(w().MenuZpet.Revision(), undoRevision);
+}
+
+TEST_F(FormTest, AnEditThatChangesNothingKeepsRedo) {
     w().EditTps100.SetText("4,750");
     form.EditExit();
     ASSERT_TRUE(w().MenuZpet.Enabled());
