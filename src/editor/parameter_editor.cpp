@@ -17,6 +17,10 @@ constexpr int kTps0CalibrationMax = 2500;
 constexpr int kTps100CalibrationMin = 2500;
 constexpr int kTps100CalibrationMax = 4900;
 
+bool InMap(int row, int column) {
+    return row >= 0 && row < kMapRows && column >= 0 && column < kMapColumns;
+}
+
 // One degree of advance, stopping at 0 and 60.
 void StepCell(std::uint8_t& cell, bool up) {
     if (up && cell < kAdvanceMax) ++cell;
@@ -172,7 +176,8 @@ void ParameterEditor::AdvanceStep(bool up) {
             StepCell(cell, up);
             if (cell != before) ApplyConsistencyRules();
         }
-    } else if (const LiveOperatingPoint live = seams_.live->LivePoint(); !live.belowMap) {
+    } else if (const LiveOperatingPoint live = seams_.live->LivePoint();
+               !live.belowMap && InMap(live.throttleRow, live.rpmColumn)) {
         // The cell the engine is running in at this moment.
         StepCell(image_.MapCell(live.throttleRow, live.rpmColumn), up);
         ApplyConsistencyRules();
@@ -201,7 +206,7 @@ void ParameterEditor::SetTps100FromLive() {
 }
 
 void ParameterEditor::ColumnStep(int column, bool up) {
-    if (state_.refreshing) return;
+    if (state_.refreshing || !InMap(0, column)) return;
     GatherControls();
     for (int r = 0; r < kMapRows; ++r) StepCell(image_.MapCell(r, column), up);
     RunChangePipeline();

@@ -193,6 +193,11 @@ TEST_F(FormTest, AdvanceStepWithoutSelectAllActsOnTheLiveCellUnlessBelowTheMap) 
     key = 'x';
     form.AdvanceKeyPress(key);
     EXPECT_EQ(key, 'x');
+
+    link.point = {.rpmColumn = 12, .throttleRow = 9};  // a live point off the map changes nothing
+    const ParamImage stepped = form.image;
+    form.BitBtnAdvPlusClick();
+    EXPECT_EQ(form.image, stepped);
 }
 
 TEST_F(FormTest, ServoStepStopsAt249AndActsOnTheLivePointWithoutAll) {
