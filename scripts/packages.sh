@@ -1,6 +1,7 @@
 # Debian packages the build needs, and a helper that installs the missing ones.
 # shellcheck shell=bash
-build_packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev)
+build_packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-dev)  # clang and its runtimes: the fuzz build
 
 ensure_packages() {
     local missing=() p

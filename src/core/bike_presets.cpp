@@ -21,13 +21,27 @@ constexpr ChannelPreset Ch(const char* cell) {
     return c;
 }
 
-constexpr ByteValue LongExcitation(std::uint8_t v) { return {field::kLongExcitation, v}; }
-constexpr ByteValue LobeMultiplier(std::uint8_t v) { return {field::kLobeMultiplier, v}; }
-constexpr ByteValue PickupInterchange(std::uint8_t v) { return {field::kPickupInterchange, v}; }
-constexpr ByteValue Pickup1Inverted(std::uint8_t v) { return {field::kPickup1Inverted, v}; }
-constexpr ByteValue Pickup2Inverted(std::uint8_t v) { return {field::kPickup2Inverted, v}; }
-constexpr ByteValue ServoEnable(std::uint8_t v) { return {field::kServoEnable, v}; }
-constexpr ByteValue LowerAdvanceAtStart(std::uint8_t v) { return {field::kLowerAdvanceAtStart, v}; }
+constexpr ByteValue LongExcitation(std::uint8_t v) {
+    return {field::kLongExcitation, v};
+}
+constexpr ByteValue LobeMultiplier(std::uint8_t v) {
+    return {field::kLobeMultiplier, v};
+}
+constexpr ByteValue PickupInterchange(std::uint8_t v) {
+    return {field::kPickupInterchange, v};
+}
+constexpr ByteValue Pickup1Inverted(std::uint8_t v) {
+    return {field::kPickup1Inverted, v};
+}
+constexpr ByteValue Pickup2Inverted(std::uint8_t v) {
+    return {field::kPickup2Inverted, v};
+}
+constexpr ByteValue ServoEnable(std::uint8_t v) {
+    return {field::kServoEnable, v};
+}
+constexpr ByteValue LowerAdvanceAtStart(std::uint8_t v) {
+    return {field::kLowerAdvanceAtStart, v};
+}
 
 struct Row {
     const char* text;
@@ -68,13 +82,31 @@ constexpr std::uint8_t B = kInputBlocking;
 constexpr std::array<BikeEntry, kBikeEntries> BuildTable() {
     const Row rows[kBikeEntries - 1] = {
         {"3 Cylinder, 1 pickup", 23, 1, 4, 3, {"1/1E", "2/2E", "3/3E"}, {LongExcitation(0)}, 1},
-        {"24-1 4 cyl, cam", 37, 12, 46, 4, {"27E/30E", "39E/42E", "16E/19E", "4E/7E"},
-         {LobeMultiplier(0), PickupInterchange(1), LongExcitation(0)}, 1},
-        {"24-2 4 cyl, cam", 36, 12, 44, 4, {"26E/29E", "38E/41E", "16E/19E", "4E/7E"},
-         {LobeMultiplier(0), PickupInterchange(1), LongExcitation(0)}, 1},
+        {"24-1 4 cyl, cam",
+         37,
+         12,
+         46,
+         4,
+         {"27E/30E", "39E/42E", "16E/19E", "4E/7E"},
+         {LobeMultiplier(0), PickupInterchange(1), LongExcitation(0)},
+         1},
+        {"24-2 4 cyl, cam",
+         36,
+         12,
+         44,
+         4,
+         {"26E/29E", "38E/41E", "16E/19E", "4E/7E"},
+         {LobeMultiplier(0), PickupInterchange(1), LongExcitation(0)},
+         1},
         {"Ducati inj. 48-2", 32, 8, 46, 2, {"18E/23E", "36E/41E"}, {LobeMultiplier(0)}, 2},
-        {"Kawasaki KZ 1300", 35, 9, 4, 3, {"1/2", "1P/2P", "3P/4P"},
-         {Pickup1Inverted(1), Pickup2Inverted(1)}, 1},
+        {"Kawasaki KZ 1300",
+         35,
+         9,
+         4,
+         3,
+         {"1/2", "1P/2P", "3P/4P"},
+         {Pickup1Inverted(1), Pickup2Inverted(1)},
+         1},
         {"Kawasaki ZX ", 0, 1, 3, 2, {"1/1E", "2/2E"}, {}, 2, B},
         {"Kawasaki ZX9R 00", 27, 2, 4, 4, {"4/1", "2/3", "2/3", "4/1"}, {LongExcitation(0)}, 2, B},
         {"Harley", 31, 7, 2, 2, {"1/1E", "2/2E"}, {LobeMultiplier(0), Pickup1Inverted(1)}, 2},
@@ -85,13 +117,38 @@ constexpr std::array<BikeEntry, kBikeEntries> BuildTable() {
         {"Honda VFR 750", 24, 4, 11, 4, {"4/5", "7/8", "10/11", "1/2"}, {}, 2},
         {"Honda VT 600 Shadow", 5, 4, 7, 2, {"1E/2E", "5EP/6EP"}, {PickupInterchange(1)}, 2},
         {"Honda VT 1100", 6, 4, 7, 2, {"3/4E", "4/5E"}, {}, 2},
-        {"Classic (1 lobe, 1 or 2 pick-up) ", 7, 0, 1, 2, {"1/1E", "1P/1EP", "1P/1EP", "1/1E"}, {}, 1},
-        {"Classic (2 lobe per revolution, 1 or 2 pick-up)", 28, 0, 1, 2,
-         {"1/1E", "1P/1EP", "1P/1EP", "1/1E"}, {LobeMultiplier(2)}, 1},
-        {"Classic (3 lobe per revolution, 1 pick-up)", 29, 0, 1, 1,
-         {"1/1E", "1P/1EP", "1P/1EP", "1/1E"}, {LobeMultiplier(3)}, 1},
-        {"Classic (1 lobe per 2 rev. (CMPS),1 or 2 pick-up)", 30, 0, 1, 2,
-         {"1/1E", "1P/1EP", "1P/1EP", "1/1E"}, {LobeMultiplier(0)}, 1},
+        {"Classic (1 lobe, 1 or 2 pick-up) ",
+         7,
+         0,
+         1,
+         2,
+         {"1/1E", "1P/1EP", "1P/1EP", "1/1E"},
+         {},
+         1},
+        {"Classic (2 lobe per revolution, 1 or 2 pick-up)",
+         28,
+         0,
+         1,
+         2,
+         {"1/1E", "1P/1EP", "1P/1EP", "1/1E"},
+         {LobeMultiplier(2)},
+         1},
+        {"Classic (3 lobe per revolution, 1 pick-up)",
+         29,
+         0,
+         1,
+         1,
+         {"1/1E", "1P/1EP", "1P/1EP", "1/1E"},
+         {LobeMultiplier(3)},
+         1},
+        {"Classic (1 lobe per 2 rev. (CMPS),1 or 2 pick-up)",
+         30,
+         0,
+         1,
+         2,
+         {"1/1E", "1P/1EP", "1P/1EP", "1/1E"},
+         {LobeMultiplier(0)},
+         1},
         {"Laverda 3x120", 33, 9, 2, 3, {"1/1E", "1P/1EP", "2P/2EP"}, {}, 2},
         {"Suzuki 800", 8, 3, 4, 2, {"1/2", "3/4"}, {}, 1},
         {"Suzuki GSF 400 A", 9, 2, 6, 2, {"1/2", "4/5"}, {}, 1},
@@ -131,10 +188,14 @@ constexpr std::array<int, kBikeEntries> BuildEntryOfCode() {
 
 constexpr std::array<int, kBikeEntries> kEntryOfCode = BuildEntryOfCode();
 
-constexpr std::array<std::uint8_t, kAxisPoints> kDefaultAxis = {15, 20, 30, 40, 50, 60, 70, 80, 90, 100};
-constexpr std::array<std::uint8_t, kServoPoints> kR1ServoSpeeds = {3, 4, 41, 46, 65, 70, 75, 83, 90, 105};
-constexpr std::array<std::uint8_t, kServoPoints> kR1ServoVoltages = {30, 45, 45, 61, 61, 64, 68, 80, 93, 93};
-constexpr std::array<std::uint8_t, kServoPoints> kServoSpeeds = {12, 20, 30, 40, 60, 80, 100, 120, 140, 160};
+constexpr std::array<std::uint8_t, kAxisPoints> kDefaultAxis = {15, 20, 30, 40, 50,
+                                                                60, 70, 80, 90, 100};
+constexpr std::array<std::uint8_t, kServoPoints> kR1ServoSpeeds = {3,  4,  41, 46, 65,
+                                                                   70, 75, 83, 90, 105};
+constexpr std::array<std::uint8_t, kServoPoints> kR1ServoVoltages = {30, 45, 45, 61, 61,
+                                                                     64, 68, 80, 93, 93};
+constexpr std::array<std::uint8_t, kServoPoints> kServoSpeeds = {12, 20,  30,  40,  60,
+                                                                 80, 100, 120, 140, 160};
 constexpr std::array<std::uint8_t, kServoPoints> kServoVoltages = {100, 105, 110, 115, 120,
                                                                    125, 130, 135, 140, 145};
 constexpr std::uint8_t kR1BikeCode = 19;
@@ -164,7 +225,9 @@ void WriteChannel(ParamImage& image, int c, const ChannelPreset& p) {
 
 }  // namespace
 
-const std::array<BikeEntry, kBikeEntries>& BikeTable() { return kBikeTable; }
+const std::array<BikeEntry, kBikeEntries>& BikeTable() {
+    return kBikeTable;
+}
 
 std::optional<std::uint8_t> BikeCodeFromEntry(int entry) {
     if (entry < 0 || entry >= kBikeEntries) return std::nullopt;
@@ -186,7 +249,8 @@ void ApplyDefaults(ParamImage& image) {
     const BikeEntry* bike = FindBikeByCode(code);
 
     if (code != kSpecialBikeCode) {
-        for (std::size_t i = field::kMaxAdvance2ndEdge; i <= field::kStartAdvance2ndPickup + 3; ++i) {
+        for (std::size_t i = field::kMaxAdvance2ndEdge; i <= field::kStartAdvance2ndPickup + 3;
+             ++i) {
             image[i] = 0;
         }
     }
@@ -221,7 +285,8 @@ void ApplyDefaults(ParamImage& image) {
     image.SetClutchMasterTime(10);
     image.SetClutchMasterPause(50);
 
-    if (bike != nullptr && bike->defaultTachoPulses) image.SetTachoPulses(*bike->defaultTachoPulses);
+    if (bike != nullptr && bike->defaultTachoPulses)
+        image.SetTachoPulses(*bike->defaultTachoPulses);
     image.SetInput1Function(bike != nullptr ? bike->defaultInput1 : kInputOff);
     image.SetInput2Function(kInputOff);
     image.SetNeutralSideStandInputs(bike != nullptr ? bike->defaultNeutralInputs : 0);
@@ -235,7 +300,8 @@ void ApplyBikePreset(ParamImage& image) {
     image.SetLobeCount(bike->lobes);
     image.SetChannelCount(bike->channels);
     for (int c = 0; c < kChannels; ++c) WriteChannel(image, c, bike->channel[c]);
-    for (int i = 0; i < bike->furtherCount; ++i) image[bike->further[i].byte] = bike->further[i].value;
+    for (int i = 0; i < bike->furtherCount; ++i)
+        image[bike->further[i].byte] = bike->further[i].value;
 }
 
 }  // namespace orvell

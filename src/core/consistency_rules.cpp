@@ -15,15 +15,25 @@ void WriteAxis(ParamImage& image, const ConsistencyRules::Axis& axis) {
 }
 
 // Axis limits of the active breakpoint k, in units of 100 rpm.
-constexpr int AxisMin(int k) { return k + 3; }
-constexpr int AxisMax(int k) { return k + 190; }
+constexpr int AxisMin(int k) {
+    return k + 3;
+}
+constexpr int AxisMax(int k) {
+    return k + 190;
+}
 // Servo speed i, in units of 100 rpm.
-constexpr int ServoMin(int i) { return i + 3; }
-constexpr int ServoMax(int i) { return i + 191; }
+constexpr int ServoMin(int i) {
+    return i + 3;
+}
+constexpr int ServoMax(int i) {
+    return i + 191;
+}
 constexpr std::uint8_t kTpsVoltageMax = 250;
 constexpr std::uint8_t kMaxChannels = 4;
 
-bool MethodAllowsSecondPickup(std::uint8_t method) { return method == 0 || method == 4 || method == 9; }
+bool MethodAllowsSecondPickup(std::uint8_t method) {
+    return method == 0 || method == 4 || method == 9;
+}
 
 }  // namespace
 
@@ -104,8 +114,10 @@ void ConsistencyRules::ApplyConsistencyRules(ParamImage& image, BoundedSettings*
 
     // Step 8: servo speeds bounded, then strictly ascending.
     for (int i = 0; i < kServoPoints; ++i) {
-        if (image.ServoSpeed(i) < ServoMin(i)) image.SetServoSpeed(i, static_cast<std::uint8_t>(ServoMin(i)));
-        if (image.ServoSpeed(i) > ServoMax(i)) image.SetServoSpeed(i, static_cast<std::uint8_t>(ServoMax(i)));
+        if (image.ServoSpeed(i) < ServoMin(i))
+            image.SetServoSpeed(i, static_cast<std::uint8_t>(ServoMin(i)));
+        if (image.ServoSpeed(i) > ServoMax(i))
+            image.SetServoSpeed(i, static_cast<std::uint8_t>(ServoMax(i)));
     }
     for (int i = 1; i < kServoPoints; ++i) {
         if (image.ServoSpeed(i) <= image.ServoSpeed(i - 1)) {

@@ -23,7 +23,7 @@ inline constexpr int kNoBreakpoint = -1;
 // One instance per main window: it holds the rpm-axis memory that lets pushed neighbours of a
 // breakpoint return when the breakpoint moves back.
 class ConsistencyRules {
-public:
+  public:
     ConsistencyRules() { ResetAxisMemory(); }
 
     // One complete pass over the image. `settings` may be null where no window exists.
@@ -46,7 +46,7 @@ public:
     // toward lower (direction -1) or higher (+1) breakpoints.
     void PushNeighbours(Axis& axis, int p, int direction);
 
-private:
+  private:
     int ChangedBreakpoint(const Axis& axis) const;
     void ReturnPushed(Axis& axis);
 

@@ -81,7 +81,7 @@ constexpr std::size_t MapCellByte(int row, int column) {
 }
 
 class ParamImage {
-public:
+  public:
     using Bytes = std::array<std::uint8_t, kImageSize>;
 
     ParamImage() = default;  // all zero
@@ -92,23 +92,37 @@ public:
     const Bytes& Raw() const { return bytes_; }
     Bytes& Raw() { return bytes_; }
 
-    std::span<const std::uint8_t, kBlockSize> Block1() const { return View<kBlock1Offset, kBlockSize>(); }
+    std::span<const std::uint8_t, kBlockSize> Block1() const {
+        return View<kBlock1Offset, kBlockSize>();
+    }
     std::span<std::uint8_t, kBlockSize> Block1() { return View<kBlock1Offset, kBlockSize>(); }
-    std::span<const std::uint8_t, kBlockSize> Block2() const { return View<kBlock2Offset, kBlockSize>(); }
+    std::span<const std::uint8_t, kBlockSize> Block2() const {
+        return View<kBlock2Offset, kBlockSize>();
+    }
     std::span<std::uint8_t, kBlockSize> Block2() { return View<kBlock2Offset, kBlockSize>(); }
-    std::span<const std::uint8_t, kBlockSize> UnitInfo() const { return View<kUnitInfoOffset, kBlockSize>(); }
+    std::span<const std::uint8_t, kBlockSize> UnitInfo() const {
+        return View<kUnitInfoOffset, kBlockSize>();
+    }
     std::span<std::uint8_t, kBlockSize> UnitInfo() { return View<kUnitInfoOffset, kBlockSize>(); }
     // Bytes 0..206: blocks 1 and 2 and the reserved bytes.
     std::span<const std::uint8_t, kStoredSize> Stored() const { return View<0, kStoredSize>(); }
     std::span<std::uint8_t, kStoredSize> Stored() { return View<0, kStoredSize>(); }
 
     // Stored-byte accessors. Channel, point and compensation indices count from 0.
-#define ORVELL_FIELD(Name, offset)                                  \
-    std::uint8_t Name() const { return bytes_[offset]; }            \
-    void Set##Name(std::uint8_t v) { bytes_[offset] = v; }
-#define ORVELL_ARRAY_FIELD(Name, offset, count)                                    \
-    std::uint8_t Name(int i) const { return bytes_[Index(offset, count, i)]; }     \
-    void Set##Name(int i, std::uint8_t v) { bytes_[Index(offset, count, i)] = v; }
+#define ORVELL_FIELD(Name, offset)   \
+    std::uint8_t Name() const {      \
+        return bytes_[offset];       \
+    }                                \
+    void Set##Name(std::uint8_t v) { \
+        bytes_[offset] = v;          \
+    }
+#define ORVELL_ARRAY_FIELD(Name, offset, count) \
+    std::uint8_t Name(int i) const {            \
+        return bytes_[Index(offset, count, i)]; \
+    }                                           \
+    void Set##Name(int i, std::uint8_t v) {     \
+        bytes_[Index(offset, count, i)] = v;    \
+    }
 
     ORVELL_FIELD(BikeCode, field::kBikeCode)
     ORVELL_FIELD(SyncMethod, field::kSyncMethod)
@@ -151,12 +165,16 @@ public:
 #undef ORVELL_FIELD
 #undef ORVELL_ARRAY_FIELD
 
-    std::uint8_t MapCell(int row, int column) const { return bytes_[CellIndex(row, column)]; }
-    std::uint8_t& MapCell(int row, int column) { return bytes_[CellIndex(row, column)]; }
+    std::uint8_t MapCell(int row, int column) const {
+        return bytes_[CellIndex(row, column)];
+    }
+    std::uint8_t& MapCell(int row, int column) {
+        return bytes_[CellIndex(row, column)];
+    }
 
     friend bool operator==(const ParamImage&, const ParamImage&) = default;
 
-private:
+  private:
     template <std::size_t Offset, std::size_t Count>
     std::span<const std::uint8_t, Count> View() const {
         return std::span<const std::uint8_t, Count>(bytes_.data() + Offset, Count);
@@ -185,21 +203,23 @@ struct Conversion {
 };
 
 namespace conv {
-inline constexpr Conversion kIdentity{1, 0};                // counts, degrees, lobe numbers, flags
-inline constexpr Conversion kRpm{100, 0};                   // shift light, limiter, servo speeds, rpm axis
-inline constexpr Conversion kServoVoltage{20, 0};           // mV
-inline constexpr Conversion kTps0Voltage{10, 0};            // mV
-inline constexpr Conversion kTps100Voltage{10, 2500};       // mV; stored = (mV / 10 + 6) mod 256
-inline constexpr Conversion kServoHysteresis{5, 0};         // mV
-inline constexpr Conversion kClutchTime{10, 0};             // ms, time and pause
-inline constexpr Conversion kTachoCorrection{1, -100};      // percent
+inline constexpr Conversion kIdentity{1, 0};       // counts, degrees, lobe numbers, flags
+inline constexpr Conversion kRpm{100, 0};          // shift light, limiter, servo speeds, rpm axis
+inline constexpr Conversion kServoVoltage{20, 0};  // mV
+inline constexpr Conversion kTps0Voltage{10, 0};   // mV
+inline constexpr Conversion kTps100Voltage{10, 2500};   // mV; stored = (mV / 10 + 6) mod 256
+inline constexpr Conversion kServoHysteresis{5, 0};     // mV
+inline constexpr Conversion kClutchTime{10, 0};         // ms, time and pause
+inline constexpr Conversion kTachoCorrection{1, -100};  // percent
 
 // The lobe multiplier list shows ignitions per revolution 1..4 first and "one per two
 // revolutions" (stored 0) last.
 constexpr std::uint8_t LobeMultiplierFromListIndex(int index) {
     return static_cast<std::uint8_t>((index + 1) % 5);
 }
-constexpr int ListIndexFromLobeMultiplier(std::uint8_t stored) { return (stored + 4) % 5; }
+constexpr int ListIndexFromLobeMultiplier(std::uint8_t stored) {
+    return (stored + 4) % 5;
+}
 }  // namespace conv
 
 }  // namespace orvell

@@ -55,6 +55,11 @@ inline constexpr int kFrench = 2;
 inline constexpr int kCzech = 3;
 inline constexpr int kLanguageCount = 4;
 
+// Texts are looked up with an index outside 0..3 as if it were English.
+constexpr int ValidLanguage(int language) {
+    return language >= 0 && language < kLanguageCount ? language : kEnglish;
+}
+
 struct MessageTexts {
     std::array<std::string, kMsgCount> text;
     const std::string& operator[](Msg key) const { return text[static_cast<std::size_t>(key)]; }

@@ -70,7 +70,8 @@ TEST(BikePresets, EveryPresetWritesOnlyItsOwnBytes) {
             for (int c = 0; c < kChannels; ++c) {
                 const ChannelPreset& p = bike.channel[c];
                 if (p.maxLobe == 0) {
-                    EXPECT_EQ(after.MaxAdvanceLobe(c), background) << bike.englishText << " ch " << c;
+                    EXPECT_EQ(after.MaxAdvanceLobe(c), background)
+                        << bike.englishText << " ch " << c;
                     continue;
                 }
                 EXPECT_EQ(after.MaxAdvance2ndEdge(c), p.max2ndEdge ? 1 : background);
@@ -91,24 +92,48 @@ TEST(BikePresets, SampleRowsByteForByte) {
         {4, {{2, 4}, {3, 7}, {4, 2}, {30, 4}, {34, 5}, {31, 6}, {35, 7}}},
         // Honda VT 600 Shadow: 1E/2E 5EP/6EP, pick-up interchange.
         {5,
-         {{2, 4}, {3, 7}, {4, 2}, {30, 1}, {34, 2}, {38, 1}, {42, 1}, {31, 5}, {35, 6}, {39, 1},
-          {43, 1}, {47, 1}, {51, 1}, {57, 1}}},
+         {{2, 4},
+          {3, 7},
+          {4, 2},
+          {30, 1},
+          {34, 2},
+          {38, 1},
+          {42, 1},
+          {31, 5},
+          {35, 6},
+          {39, 1},
+          {43, 1},
+          {47, 1},
+          {51, 1},
+          {57, 1}}},
         // Kawasaki KZ 1300: 1/2 1P/2P 3P/4P, both pick-ups inverted.
         {35,
-         {{2, 9}, {3, 4}, {4, 3}, {30, 1}, {34, 2}, {31, 1}, {35, 2}, {47, 1}, {51, 1}, {32, 3},
-          {36, 4}, {48, 1}, {52, 1}, {6, 1}, {8, 1}}},
+         {{2, 9},
+          {3, 4},
+          {4, 3},
+          {30, 1},
+          {34, 2},
+          {31, 1},
+          {35, 2},
+          {47, 1},
+          {51, 1},
+          {32, 3},
+          {36, 4},
+          {48, 1},
+          {52, 1},
+          {6, 1},
+          {8, 1}}},
         // Yamaha XT600E shares the preset of Suzuki GSX but with one channel and lower advance.
         {21, {{2, 2}, {3, 4}, {4, 1}, {30, 4}, {34, 1}, {31, 2}, {35, 3}, {60, 1}}},
         {11, {{2, 2}, {3, 4}, {4, 2}, {30, 4}, {34, 1}, {31, 2}, {35, 3}}},
         // Classic 3 lobe: the preset of Classic 1 lobe, one channel, lobe multiplier 3.
-        {29,
-         {{2, 0}, {3, 1}, {4, 1}, {5, 3}, {30, 1}, {34, 1}, {42, 1}, {31, 1}, {35, 1}, {47, 1},
-          {43, 1}, {51, 1}, {32, 1}, {36, 1}, {48, 1}, {44, 1}, {52, 1}, {33, 1}, {37, 1}, {45, 1}}},
+        {29, {{2, 0},  {3, 1},  {4, 1},  {5, 3},  {30, 1}, {34, 1}, {42, 1},
+              {31, 1}, {35, 1}, {47, 1}, {43, 1}, {51, 1}, {32, 1}, {36, 1},
+              {48, 1}, {44, 1}, {52, 1}, {33, 1}, {37, 1}, {45, 1}}},
         // 24-1 4 cyl, cam.
-        {37,
-         {{2, 12}, {3, 46}, {4, 4}, {5, 0}, {57, 1}, {15, 0}, {30, 27}, {34, 30}, {31, 39}, {35, 42},
-          {32, 16}, {36, 19}, {33, 4}, {37, 7}, {38, 1}, {39, 1}, {40, 1}, {41, 1}, {42, 1}, {43, 1},
-          {44, 1}, {45, 1}}},
+        {37, {{2, 12},  {3, 46},  {4, 4},   {5, 0},   {57, 1}, {15, 0}, {30, 27}, {34, 30},
+              {31, 39}, {35, 42}, {32, 16}, {36, 19}, {33, 4}, {37, 7}, {38, 1},  {39, 1},
+              {40, 1},  {41, 1},  {42, 1},  {43, 1},  {44, 1}, {45, 1}}},
     };
     for (const Case& c : cases) {
         const ParamImage before = Filled(0xEE, c.code);
@@ -144,10 +169,10 @@ TEST(Defaults, WritesTheDefaultSetAndNothingOfTheDescription) {
     ApplyDefaults(image);
 
     const std::map<std::size_t, int> scalars = {
-        {9, 10},  {6, 0},   {8, 0},    {57, 0},  {58, 0},  {59, 0},  {60, 0}, {13, 110},
-        {7, 90},  {20, 70}, {21, 129}, {22, 0},  {16, 0},  {17, 20}, {15, 1}, {5, 1},
-        {12, 100}, {10, 1}, {23, 11},  {24, 11}, {25, 11}, {26, 11}, {27, 10}, {28, 50},
-        {11, 1},  {54, 0},  {55, 0},   {56, 0}};
+        {9, 10},   {6, 0},   {8, 0},    {57, 0},   {58, 0},  {59, 0},  {60, 0},
+        {13, 110}, {7, 90},  {20, 70},  {21, 129}, {22, 0},  {16, 0},  {17, 20},
+        {15, 1},   {5, 1},   {12, 100}, {10, 1},   {23, 11}, {24, 11}, {25, 11},
+        {26, 11},  {27, 10}, {28, 50},  {11, 1},   {54, 0},  {55, 0},  {56, 0}};
     for (const auto& [byte, value] : scalars) EXPECT_EQ(image[byte], value) << "byte " << byte;
     for (std::size_t i = 38; i <= 53; ++i) EXPECT_EQ(image[i], 0) << "flag " << i;
     const int axis[] = {15, 20, 30, 40, 50, 60, 70, 80, 90, 100};
@@ -164,7 +189,8 @@ TEST(Defaults, WritesTheDefaultSetAndNothingOfTheDescription) {
     EXPECT_EQ(image.MapCell(9, 9), 32);
 
     // Never written: bike code, description, unlisted and reserved bytes, unit information.
-    for (std::size_t i : {0, 1, 2, 3, 4, 14, 18, 19, 29, 30, 33, 34, 37, 61, 69, 200, 206, 207, 306}) {
+    for (std::size_t i :
+         {0, 1, 2, 3, 4, 14, 18, 19, 29, 30, 33, 34, 37, 61, 69, 200, 206, 207, 306}) {
         EXPECT_EQ(image[i], i == 0 ? 8 : 0xEE) << "byte " << i;
     }
 }
@@ -176,11 +202,11 @@ TEST(Defaults, BikeDependentValues) {
         bool flagsCleared;
     };
     const Case cases[] = {
-        {4, 4, 0, 0, true},        // Honda VFR 400
-        {2, 2, 2, 1, true},        // Honda CBR 9P: blocking and neutral inputs
-        {17, 2, 1, 0, true},       // Yamaha 125 SR: kill switch
-        {22, 0xEE, 0, 0, false},   // special: tacho and hand-made flags kept
-        {40, 0xEE, 0, 0, true},    // unknown code: nothing bike-dependent
+        {4, 4, 0, 0, true},       // Honda VFR 400
+        {2, 2, 2, 1, true},       // Honda CBR 9P: blocking and neutral inputs
+        {17, 2, 1, 0, true},      // Yamaha 125 SR: kill switch
+        {22, 0xEE, 0, 0, false},  // special: tacho and hand-made flags kept
+        {40, 0xEE, 0, 0, true},   // unknown code: nothing bike-dependent
     };
     for (const Case& c : cases) {
         ParamImage image = Filled(0xEE, c.code);

@@ -25,7 +25,7 @@ void SetAxis(ParamImage& image, const std::vector<int>& axis) {
 // An image with the usual axis 1500..10000 rpm and a rules object that has settled on it, as
 // after start-up.
 class AxisRules : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         image.SetSyncMethod(1);
         image.SetLobeCount(5);
@@ -129,7 +129,8 @@ TEST(ConsistencyRules, ServoSpeedsBoundedAndAscending) {
     for (const Case& c : cases) {
         ParamImage image;
         ConsistencyRules rules;
-        for (int i = 0; i < kServoPoints; ++i) image.SetServoSpeed(i, static_cast<std::uint8_t>(c.fill));
+        for (int i = 0; i < kServoPoints; ++i)
+            image.SetServoSpeed(i, static_cast<std::uint8_t>(c.fill));
         rules.ApplyConsistencyRules(image);
         std::vector<int> speeds;
         for (int i = 0; i < kServoPoints; ++i) speeds.push_back(image.ServoSpeed(i));

@@ -29,44 +29,62 @@ TEST(ParamImage, EachAccessorOwnsExactlyItsByte) {
         {3, [](auto& m) { m.SetLobeCount(0xA5); }, [](auto& m) { return m.LobeCount(); }},
         {4, [](auto& m) { m.SetChannelCount(0xA5); }, [](auto& m) { return m.ChannelCount(); }},
         {5, [](auto& m) { m.SetLobeMultiplier(0xA5); }, [](auto& m) { return m.LobeMultiplier(); }},
-        {6, [](auto& m) { m.SetPickup1Inverted(0xA5); }, [](auto& m) { return m.Pickup1Inverted(); }},
-        {7, [](auto& m) { m.SetShiftLightSpeed(0xA5); }, [](auto& m) { return m.ShiftLightSpeed(); }},
-        {8, [](auto& m) { m.SetPickup2Inverted(0xA5); }, [](auto& m) { return m.Pickup2Inverted(); }},
+        {6, [](auto& m) { m.SetPickup1Inverted(0xA5); },
+         [](auto& m) { return m.Pickup1Inverted(); }},
+        {7, [](auto& m) { m.SetShiftLightSpeed(0xA5); },
+         [](auto& m) { return m.ShiftLightSpeed(); }},
+        {8, [](auto& m) { m.SetPickup2Inverted(0xA5); },
+         [](auto& m) { return m.Pickup2Inverted(); }},
         {9, [](auto& m) { m.SetBaseAdvance(0xA5); }, [](auto& m) { return m.BaseAdvance(); }},
         {10, [](auto& m) { m.SetRevolutionsWithoutIgnition(0xA5); },
          [](auto& m) { return m.RevolutionsWithoutIgnition(); }},
         {11, [](auto& m) { m.SetTachoPulses(0xA5); }, [](auto& m) { return m.TachoPulses(); }},
-        {12, [](auto& m) { m.SetTachoCorrection(0xA5); }, [](auto& m) { return m.TachoCorrection(); }},
+        {12, [](auto& m) { m.SetTachoCorrection(0xA5); },
+         [](auto& m) { return m.TachoCorrection(); }},
         {13, [](auto& m) { m.SetLimiterSpeed(0xA5); }, [](auto& m) { return m.LimiterSpeed(); }},
-        {15, [](auto& m) { m.SetLongExcitation(0xA5); }, [](auto& m) { return m.LongExcitation(); }},
+        {15, [](auto& m) { m.SetLongExcitation(0xA5); },
+         [](auto& m) { return m.LongExcitation(); }},
         {16, [](auto& m) { m.SetServoEnable(0xA5); }, [](auto& m) { return m.ServoEnable(); }},
-        {17, [](auto& m) { m.SetServoHysteresis(0xA5); }, [](auto& m) { return m.ServoHysteresis(); }},
+        {17, [](auto& m) { m.SetServoHysteresis(0xA5); },
+         [](auto& m) { return m.ServoHysteresis(); }},
         {20, [](auto& m) { m.SetTps0Voltage(0xA5); }, [](auto& m) { return m.Tps0Voltage(); }},
         {21, [](auto& m) { m.SetTps100Voltage(0xA5); }, [](auto& m) { return m.Tps100Voltage(); }},
         {22, [](auto& m) { m.SetTpsMapFlag(0xA5); }, [](auto& m) { return m.TpsMapFlag(); }},
-        {26, [](auto& m) { m.SetCompensation(3, 0xA5); }, [](auto& m) { return m.Compensation(3); }},
-        {27, [](auto& m) { m.SetClutchMasterTime(0xA5); }, [](auto& m) { return m.ClutchMasterTime(); }},
-        {28, [](auto& m) { m.SetClutchMasterPause(0xA5); }, [](auto& m) { return m.ClutchMasterPause(); }},
-        {30, [](auto& m) { m.SetMaxAdvanceLobe(0, 0xA5); }, [](auto& m) { return m.MaxAdvanceLobe(0); }},
-        {37, [](auto& m) { m.SetStartAdvanceLobe(3, 0xA5); }, [](auto& m) { return m.StartAdvanceLobe(3); }},
-        {39, [](auto& m) { m.SetMaxAdvance2ndEdge(1, 0xA5); }, [](auto& m) { return m.MaxAdvance2ndEdge(1); }},
+        {26, [](auto& m) { m.SetCompensation(3, 0xA5); },
+         [](auto& m) { return m.Compensation(3); }},
+        {27, [](auto& m) { m.SetClutchMasterTime(0xA5); },
+         [](auto& m) { return m.ClutchMasterTime(); }},
+        {28, [](auto& m) { m.SetClutchMasterPause(0xA5); },
+         [](auto& m) { return m.ClutchMasterPause(); }},
+        {30, [](auto& m) { m.SetMaxAdvanceLobe(0, 0xA5); },
+         [](auto& m) { return m.MaxAdvanceLobe(0); }},
+        {37, [](auto& m) { m.SetStartAdvanceLobe(3, 0xA5); },
+         [](auto& m) { return m.StartAdvanceLobe(3); }},
+        {39, [](auto& m) { m.SetMaxAdvance2ndEdge(1, 0xA5); },
+         [](auto& m) { return m.MaxAdvance2ndEdge(1); }},
         {44, [](auto& m) { m.SetStartAdvance2ndEdge(2, 0xA5); },
          [](auto& m) { return m.StartAdvance2ndEdge(2); }},
         {49, [](auto& m) { m.SetMaxAdvance2ndPickup(3, 0xA5); },
          [](auto& m) { return m.MaxAdvance2ndPickup(3); }},
         {50, [](auto& m) { m.SetStartAdvance2ndPickup(0, 0xA5); },
          [](auto& m) { return m.StartAdvance2ndPickup(0); }},
-        {54, [](auto& m) { m.SetInput1Function(0xA5); }, [](auto& m) { return m.Input1Function(); }},
-        {55, [](auto& m) { m.SetInput2Function(0xA5); }, [](auto& m) { return m.Input2Function(); }},
+        {54, [](auto& m) { m.SetInput1Function(0xA5); },
+         [](auto& m) { return m.Input1Function(); }},
+        {55, [](auto& m) { m.SetInput2Function(0xA5); },
+         [](auto& m) { return m.Input2Function(); }},
         {56, [](auto& m) { m.SetNeutralSideStandInputs(0xA5); },
          [](auto& m) { return m.NeutralSideStandInputs(); }},
-        {57, [](auto& m) { m.SetPickupInterchange(0xA5); }, [](auto& m) { return m.PickupInterchange(); }},
-        {58, [](auto& m) { m.SetNoLobeLengthCheck(0xA5); }, [](auto& m) { return m.NoLobeLengthCheck(); }},
-        {59, [](auto& m) { m.SetSparkBeforeLobe(0xA5); }, [](auto& m) { return m.SparkBeforeLobe(); }},
+        {57, [](auto& m) { m.SetPickupInterchange(0xA5); },
+         [](auto& m) { return m.PickupInterchange(); }},
+        {58, [](auto& m) { m.SetNoLobeLengthCheck(0xA5); },
+         [](auto& m) { return m.NoLobeLengthCheck(); }},
+        {59, [](auto& m) { m.SetSparkBeforeLobe(0xA5); },
+         [](auto& m) { return m.SparkBeforeLobe(); }},
         {60, [](auto& m) { m.SetLowerAdvanceAtStart(0xA5); },
          [](auto& m) { return m.LowerAdvanceAtStart(); }},
         {79, [](auto& m) { m.SetServoSpeed(9, 0xA5); }, [](auto& m) { return m.ServoSpeed(9); }},
-        {80, [](auto& m) { m.SetServoVoltage(0, 0xA5); }, [](auto& m) { return m.ServoVoltage(0); }},
+        {80, [](auto& m) { m.SetServoVoltage(0, 0xA5); },
+         [](auto& m) { return m.ServoVoltage(0); }},
         {95, [](auto& m) { m.SetRpmAxis(5, 0xA5); }, [](auto& m) { return m.RpmAxis(5); }},
         {190, [](auto& m) { m.MapCell(9, 0) = 0xA5; }, [](auto& m) { return m.MapCell(9, 0); }},
         {109, [](auto& m) { m.MapCell(0, 9) = 0xA5; }, [](auto& m) { return m.MapCell(0, 9); }},
@@ -76,7 +94,8 @@ TEST(ParamImage, EachAccessorOwnsExactlyItsByte) {
         c.set(image);
         EXPECT_EQ(c.get(image), 0xA5) << "byte " << c.byte;
         for (std::size_t i = 0; i < kImageSize; ++i) {
-            EXPECT_EQ(image[i], i == c.byte ? 0xA5 : 0) << "setter of byte " << c.byte << " wrote " << i;
+            EXPECT_EQ(image[i], i == c.byte ? 0xA5 : 0)
+                << "setter of byte " << c.byte << " wrote " << i;
         }
     }
 }
@@ -104,10 +123,12 @@ TEST(ParamImage, BlockViewsCoverTheirBytes) {
 }
 
 TEST(ParamImage, UnlistedBytesAreNotFieldBytes) {
-    const std::vector<std::size_t> unlisted = {1, 14, 18, 19, 29, 61, 62, 63, 64, 65, 66, 67, 68, 69};
+    const std::vector<std::size_t> unlisted = {1,  14, 18, 19, 29, 61, 62,
+                                               63, 64, 65, 66, 67, 68, 69};
     for (std::size_t i = 0; i < kImageSize; ++i) {
         const bool expectUnlisted =
-            i >= kReservedOffset || std::find(unlisted.begin(), unlisted.end(), i) != unlisted.end();
+            i >= kReservedOffset ||
+            std::find(unlisted.begin(), unlisted.end(), i) != unlisted.end();
         EXPECT_EQ(IsFieldByte(i), !expectUnlisted) << i;
     }
 }

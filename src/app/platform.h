@@ -1,0 +1,55 @@
+// Everything the program needs from the desktop. The Qt front implements it; tests use a fake
+// that records what was asked. Keeping it this small is what lets the whole program run headless.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace orvell {
+
+enum class Answer { Yes, No, Cancel };
+
+struct ScreenSize {
+    int width = 0;
+    int height = 0;
+};
+
+class PlatformServices {
+public:
+    virtual ~PlatformServices() = default;
+
+    // Modal boxes; the 55 ms tick keeps running while they are open.
+    virtual void ShowMessage(const std::string& text) = 0;
+    virtual Answer AskYesNoCancel(const std::string& text) = 0;
+
+    // File dialogs for parameter files. `startFile` is the full path the dialog begins with.
+    // The save dialog asks before overwriting. Empty result: the user cancelled.
+    virtual std::optional<std::filesystem::path> OpenFileDialog(
+        const std::filesystem::path& startFile) = 0;
+    virtual std::optional<std::filesystem::path> SaveFileDialog(
+        const std::filesystem::path& startFile) = 0;
+
+    // Keyboard state polled by the map views and the tool-bar buttons (left or right key).
+    virtual bool ShiftDown() const = 0;
+    virtual bool CtrlDown() const = 0;
+
+    // Pointer warp in screen coordinates, and the screen's size for centring the window.
+    virtual void SetPointerPos(int x, int y) = 0;
+    virtual ScreenSize Screen() const = 0;
+
+    // Opens a document (the user manual) with the desktop's default program.
+    virtual bool OpenDocument(const std::filesystem::path& path) = 0;
+
+    // Prints the window's picture on the default printer, scaled to one page.
+    virtual bool PrintWindowImage() = 0;
+
+    // Date and time in the user's short date and long time formats.
+    virtual std::string DateText() const = 0;
+    virtual std::string TimeText() const = 0;
+
+    // Folder of the running executable, with a trailing separator.
+    virtual std::filesystem::path ExecutableDir() const = 0;
+};
+
+}  // namespace orvell

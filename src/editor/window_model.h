@@ -1,0 +1,237 @@
+// The main window as plain data: one member per control, named like the control of the window
+// definition, with the fixed English texts of the window layout. Numbered families are arrays
+// indexed from 0 (`EditRpmAdv[0]` is `EditRpmAdv1`, `EditCell[k]` is `Edit50`+k).
+#pragma once
+
+#include <array>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/param_image.h"
+#include "editor/controls.h"
+
+namespace orvell {
+
+inline constexpr int kComItems = 31;  // "Com 1" .. "Com 30", "Com Auto"
+inline constexpr int kControlTableSize = 337;
+inline constexpr int kMonitorTestLabels = 8;
+
+// First index of each family in the control table; other components address controls by these.
+namespace table {
+inline constexpr int kComItems = 0;
+inline constexpr int kZacH2 = 31;
+inline constexpr int kEndH2 = 35;
+inline constexpr int kZacP2 = 39;
+inline constexpr int kEndP2 = 43;
+inline constexpr int kLabelAdvance = 47;
+inline constexpr int kLabelTps = 51;
+inline constexpr int kEditPalecZac = 61;
+inline constexpr int kEditPalecEnd = 65;
+inline constexpr int kEditRpmAdv = 69;
+inline constexpr int kEditCell = 79;
+inline constexpr int kEditRpmPriv = 179;
+inline constexpr int kEditNapPriv = 189;
+inline constexpr int kUpDownPalecZac = 199;
+inline constexpr int kUpDownPalecEnd = 203;
+inline constexpr int kUpDownRpmAdv = 207;
+inline constexpr int kUpDownCell = 217;
+inline constexpr int kUpDownRpmPriv = 317;
+inline constexpr int kUpDownNapPriv = 327;
+// The spinner of the edit box at table index i (61 <= i <= 198).
+inline constexpr int kSpinnerOffset = 138;
+}  // namespace table
+
+// Pages of `PageControl1`, as the undo history and the settings store them.
+inline constexpr int kPageRuzne = 0;
+inline constexpr int kPageBike = 1;
+inline constexpr int kPageAdvance = 2;
+inline constexpr int kPageServo = 3;
+
+// Views of the advance map page: the "Map", "2D" and "3D" radio buttons.
+inline constexpr int kMapModeGrid = 0;
+inline constexpr int kMapModeGraph = 1;
+inline constexpr int kMapModeGraph3D = 2;
+
+class WindowModel {
+  public:
+    WindowModel();
+    WindowModel(const WindowModel&) = delete;
+    WindowModel& operator=(const WindowModel&) = delete;
+
+    // The window and its menu.
+    Window FormHlav;
+    MenuItem MenuFile, MenuNew, N3, MenuOpen, MenuOpenExeDir, N1, MenuSave, MenuSaveExeDir, N2,
+        MenuPrint, MenuPrintAll, N4, MenuExit;
+    MenuItem MenuCom;
+    std::array<MenuItem, kComItems> MenuComItem;  // "MenuCom1" .. "MenuCom31"
+    MenuItem MenuDevice, MenuRead, MenuVerify, MenuProgram;
+    MenuItem MenuTools, AdvanceMinus, AdvancePlus, MenuZpet, MenuZnovu;
+    MenuItem MenuLanguage, MenuEnglish, MenuGerman, MenuFrench, MenuCzech;
+    MenuItem MenuHelp, MenuContens, MenuAbout;
+
+    // Tool bar.
+    GroupBox GroupBoxToolBar;
+    Button SpeedButton6, SpeedButtonOpen, SpeedButtonSave, SpeedButtonPrint, SpeedButtonZpet,
+        SpeedButtonZnovu, ButtonRead, BitBtnVerify, BitBtnProgram;
+
+    PageControl PageControl1;
+    TabSheet TabSheetRuzne, TabSheetBike, TabSheetAdvance, TabSheetServo;
+
+    // "Miscellaneous".
+    Label LabelOmez2;
+    EditBox EditOmez2;
+    UpDown UpDownOmez2;
+    Label LabelPilotLight;
+    EditBox EditPilotLight;
+    UpDown UpDownPilotLight;
+    Label LabelClutchTime;
+    EditBox EditClutchTime;
+    UpDown UpDownClutchTime;
+    Label LabelClutchPause;
+    EditBox EditClutchPause;
+    UpDown UpDownClutchPause;
+    Label LabelPocSynchro;
+    EditBox EditPocSynchro;
+    UpDown UpDownPocSynchro;
+    CheckBox CheckBoxBuzDlouhe;
+    GroupBox GroupBoxTps;
+    EditBox EditTps0, EditTps100;
+    UpDown UpDownTps0, UpDownTps100;
+    Button BitBtnTps0, BitBtnTps100;
+    Label LabelKompenz;
+    std::array<EditBox, kCompensations> EditKompenz;
+    std::array<UpDown, kCompensations> UpDownKompenz;
+    CheckBox CheckBoxInNeutralSs;
+    RadioGroup RadioGroupInput1, RadioGroupInput2;
+    Label LabelMonInput1In, LabelMonInput2In;
+
+    // "Bike".
+    Label LabelBike;
+    ComboBox ComboBoxBike;
+    GroupBox GroupBoxRpm;
+    Label LabelRpmPulsu;
+    EditBox EditRpmPulsu;
+    UpDown UpDownRpmPulsu;
+    Label LabelRpmKorekce;
+    EditBox EditRpmKorekce;
+    UpDown UpDownRpmKorekce;
+    CheckBox CheckBoxInvInput1, CheckBoxInvInput2, CheckBoxZamenaPickup, CheckBoxNehlidaPalec,
+        CheckBoxPredPalec, CheckBoxSpecStart;
+    Label LabelVerze1, LabelVerze2, LabelVerze3;
+    Label LabelPocetProgramovani;
+    GroupBox GroupBoxSpecial;
+    Label LabelSynchro;
+    ComboBox ComboBoxSynchro;
+    Label LabelPocPalcu;
+    EditBox EditPocPalcu;
+    UpDown UpDownPocPalcu;
+    Label LabelPocKanalu;
+    EditBox EditPocKanalu;
+    UpDown UpDownPocKanalu;
+    Label LabelLobe, LabelHrana2, LabelSnimac2;
+    // Channel families, channel 1..4 at index 0..3 (`EditPalecZac[0]` is `EditPalec1Zac`).
+    std::array<GroupBox, kChannels> GroupBoxPalec;
+    std::array<Label, kChannels> LabelPalecZac, LabelPalecEnd;
+    std::array<EditBox, kChannels> EditPalecZac, EditPalecEnd;
+    std::array<UpDown, kChannels> UpDownPalecZac, UpDownPalecEnd;
+    std::array<CheckBox, kChannels> CheckBoxPalecZacH2, CheckBoxPalecEndH2, CheckBoxPalecZacP2,
+        CheckBoxPalecEndP2;
+    ComboBox ComboBoxNasobekPalcu;
+
+    // "Advance Map"; positions in the coordinates of `GroupBox6`.
+    GroupBox GroupBox6;
+    Label LabelRpm1;
+    std::array<EditBox, kAxisPoints> EditRpmAdv;
+    std::array<UpDown, kAxisPoints> UpDownRpmAdv;
+    std::array<Label, kMapRows> LabelTps;
+    std::array<EditBox, kMapRows * kMapColumns> EditCell;   // Edit50 .. Edit149
+    std::array<UpDown, kMapRows * kMapColumns> UpDownCell;  // UpDown50 .. UpDown149
+    std::array<SpinButton, kMapColumns> CSpinButton;
+    ImageSurface ImageSelect, GrafAdv, Graf3DAdv, CMap3DAdv;
+    Button A3DviewISO, A3DviewTOP;
+    CheckBox CheckFill, CheckColorMap;
+    TrackBar TrackBarX, TrackBarY, TrackBarZ;
+    Label LabelX, LabelY, LabelZ;
+    CheckBox CheckBoxTpsMapa;
+    RadioButton AMapForm, AMapModeGraph, AMapModeGraph3D;
+    Button BitBtnAdvMinus, BitBtnAdvPlus;
+    CheckBox CheckBoxIgnAll;
+    Label LabelBaseAdv;
+    EditBox EditBaseAdv;
+    UpDown UpDownBaseAdv;
+    Button Interpolation;
+
+    // "Servo".
+    CheckBox CheckBoxPrivEnable;
+    GroupBox GroupBoxPrivera;
+    std::array<EditBox, kServoPoints> EditRpmPriv, EditNapPriv;
+    std::array<UpDown, kServoPoints> UpDownRpmPriv, UpDownNapPriv;
+    Label LabelServoHyster;
+    EditBox EditPrivHyster;
+    UpDown UpDownPrivHyster;
+    Button BitBtnServoMinus, BitBtnServoPlus;
+    CheckBox CheckBoxServoAll;
+
+    // Monitor column and status line.
+    Label LabelRpm;
+    Gauge CGaugeRpm;
+    Label LabelNapeti;
+    std::array<Label, kChannels> LabelAdvance;
+    Label LabelTpsMon;
+    Gauge CGaugeTps;
+    Label LabelPriveraPoz, LabelPriveraMer, LabelMonPilotLight, LabelMonSnimac1, LabelMonSnimac2,
+        LabelBlocking1, LabelClutchMon, LabelKillSwitch, LabelVersion, LabelEeDataErr;
+    std::array<Label, kMonitorTestLabels> LabelTest;
+    Label LabelSpojeni, LabelHlaseni, LabelCom;
+    Gauge CGaugeProgram;
+
+    CheckBox CheckBoxProgHned;
+    StatusBar StatusBar1;
+
+    // The 337 references other components index (port menu, live colouring, grid, printout).
+    const std::array<Control*, kControlTableSize>& ControlTable() const { return controlTable_; }
+    // Every control in creation order (parents before children), for a front end to build from.
+    const std::vector<Control*>& AllControls() const { return all_; }
+    // Menu items in display order; each item's parent is its menu, top-level menus have none.
+    const std::vector<MenuItem*>& MenuItems() const { return menuItems_; }
+
+    // Lookup by the control's name ("EditPilotLight", "Edit73", "MenuCom5"); null if unknown.
+    Control* Find(std::string_view name) const;
+
+    // What a language catalogue needs: each returns false when the name is unknown or the
+    // control has no such property.
+    bool SetCaption(std::string_view name, std::string_view text);
+    bool SetHint(std::string_view name, std::string_view text);
+    bool SetListEntry(std::string_view name, int n, std::string_view text);
+    bool SetListItems(std::string_view name, std::span<const std::string> items);
+    bool SetMenuChecked(std::string_view name, bool checked);
+
+    // The view chosen by the three map radio buttons (0 when none is on).
+    int MapMode() const;
+    void SetMapMode(int mode);
+
+  private:
+    void Add(Control& control, std::string name, Control* parent);
+    // An edit box "Edit<stem>" with its spinner "UpDown<stem>".
+    void AddSpinner(EditBox& edit, UpDown& upDown, std::string_view stem, Control* parent, int min,
+                    int max, int step = 1, bool grouped = false);
+    void AddMenu(MenuItem& item, std::string name, MenuItem* parent, std::string_view caption,
+                 std::string_view shortcut = {});
+    void BuildControlTable();
+    void BuildMenu();
+    void BuildToolBarAndPages();
+    void BuildMiscPage();
+    void BuildBikePage();
+    void BuildAdvancePage();
+    void BuildServoPage();
+    void BuildMonitor();
+    void SortNameIndex();
+
+    std::array<Control*, kControlTableSize> controlTable_{};
+    std::vector<Control*> all_;
+    std::vector<MenuItem*> menuItems_;
+    std::vector<std::pair<std::string_view, Control*>> byName_;
+};
+
+}  // namespace orvell
