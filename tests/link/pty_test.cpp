@@ -143,7 +143,8 @@ TEST(PtyLink, LineLostAndFoundAgainThroughTheWatchdog) {
     options.closeAfterFrames = 4;
     options.linkPath = linkPath;
     PtyBench b({}, options);
-    std::string firstLine = b.pty.DevicePath();
+    int newLines = 0;
+    b.pty.OnNewLine([&](const std::string&) { ++newLines; });
     bool labelShown = false;
     for (int i = 0; i < 160 && b.link.MonitorRevision() < 6; ++i) {
         b.Tick();
@@ -151,7 +152,7 @@ TEST(PtyLink, LineLostAndFoundAgainThroughTheWatchdog) {
     }
     EXPECT_TRUE(labelShown);
     EXPECT_GE(b.link.MonitorRevision(), 6u);
-    EXPECT_NE(b.pty.DevicePath(), firstLine);
+    EXPECT_GE(newLines, 1);
     EXPECT_TRUE(b.view.messages.empty()) << "watchdog reopens are quiet";
 }
 
