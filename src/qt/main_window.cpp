@@ -1,0 +1,689 @@
+#include "qt/main_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <algorithm>
+
+#include "app/form_hlav.h"
+#include "qt/small_widgets.h"
+
+namespace orvell {
+
+namespace {
+
+constexpr int kMonitorWidth = 290;
+constexpr int kSpinEditWidth = 64;
+constexpr int kChannelCheckWidth = 84;  // width of the 2nd-edge and 2nd-pick-up columns
+constexpr int kChannelSpinWidth = 40 + 16;
+constexpr int kChannelMargin = 8;
+constexpr int kMapBoxWidth = 660;
+constexpr int kMapBoxHeight = 470;
+
+// A small picture for a tool-bar button when the desktop theme has none.
+QIcon DrawnIcon(const QString& what) {
+    QPixmap pixmap(20, 20);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 40), 1.2));
+    if (what == QLatin1String("new")) {
+        p.setBrush(Qt::white);
+        p.drawPolygon(QPolygonF({{4, 2}, {12, 2}, {16, 6}, {16, 18}, {4, 18}}));
+        p.drawPolyline(QPolygonF({{12, 2}, {12, 6}, {16, 6}}));
+    } else if (what == QLatin1String("open")) {
+        p.setBrush(QColor(240, 200, 90));
+        p.drawPolygon(QPolygonF({{2, 5}, {8, 5}, {10, 7}, {18, 7}, {18, 17}, {2, 17}}));
+    } else if (what == QLatin1String("save")) {
+        p.setBrush(QColor(70, 110, 190));
+        p.drawRect(QRectF(3, 3, 14, 14));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(6, 3, 8, 5));
+        p.drawRect(QRectF(5, 11, 10, 6));
+    } else if (what == QLatin1String("print")) {
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(6, 2, 8, 6));
+        p.setBrush(QColor(150, 150, 150));
+        p.drawRoundedRect(QRectF(2, 8, 16, 7), 2, 2);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(6, 12, 8, 6));
+    } else {
+        const bool undo = what == QLatin1String("undo");
+        QPainterPath arc;
+        p.setPen(QPen(QColor(40, 90, 160), 2.2));
+        p.setBrush(Qt::NoBrush);
+        arc.moveTo(undo ? 6 : 14, 8);
+        arc.cubicTo(undo ? 12 : 8, 6, undo ? 18 : 2, 9, undo ? 14 : 6, 16);
+        p.drawPath(arc);
+        p.setBrush(QColor(40, 90, 160));
+        p.setPen(Qt::NoPen);
+        p.drawPolygon(undo ? QPolygonF({{2, 8}, {8, 3}, {8, 13}})
+                           : QPolygonF({{18, 8}, {12, 3}, {12, 13}}));
+    }
+    return QIcon(pixmap);
+}
+
+QIcon ToolIcon(const char* themeName, const char* drawn) {
+    return QIcon::fromTheme(QLatin1String(themeName), DrawnIcon(QLatin1String(drawn)));
+}
+
+QFont Scaled(QFont font, double factor, bool bold) {
+    font.setPointSizeF(font.pointSizeF() * factor);
+    font.setBold(bold);
+    return font;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(TFormHlav& form, CommandTable& commands)
+    : form_(form), commands_(commands), binder_(form, commands) {
+    WindowModel& w = form_.window;
+    setObjectName(QStringLiteral("FormHlav"));
+    binder_.BindWidget(w.FormHlav, this);
+    BuildMenu();
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(6, 4, 6, 2);
+    column->setSpacing(4);
+    column->addWidget(BuildToolBar());
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(8);
+    auto* left = new QVBoxLayout;
+    left->setSpacing(4);
+    auto* pages = new QTabWidget(central);
+    pages->setObjectName(QStringLiteral("PageControl1"));
+    pages->addTab(BuildMiscPage(), QString());
+    binder_.BindTab(w.TabSheetRuzne, pages);
+    pages->addTab(BuildBikePage(), QString());
+    binder_.BindTab(w.TabSheetBike, pages);
+    pages->addTab(BuildAdvancePage(), QString());
+    binder_.BindTab(w.TabSheetAdvance, pages);
+    pages->addTab(BuildServoPage(), QString());
+    binder_.BindTab(w.TabSheetServo, pages);
+    binder_.BindWidget(w.PageControl1, pages);
+    left->addWidget(pages, 1);
+    left->addWidget(MakeCheck(w.CheckBoxProgHned, central), 0, Qt::AlignLeft);
+    body->addLayout(left, 1);
+    body->addWidget(BuildMonitor());
+    column->addLayout(body, 1);
+    setCentralWidget(central);
+
+    auto* status = new QStatusBar(this);
+    status->setObjectName(QStringLiteral("StatusBar1"));
+    setStatusBar(status);
+    binder_.BindWidget(w.StatusBar1, status);
+
+    previousFocus_ = form_.seams.focus;
+    form_.seams.focus = this;
+    timer_.setInterval(kTickMs);
+    connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
+    qApp->installEventFilter(this);
+    binder_.Sync();
+}
+
+MainWindow::~MainWindow() {
+    // The widgets go after this body; their focus losses must not reach the handlers.
+    binder_.SetClosing();
+    form_.seams.focus = previousFocus_;
+}
+
+void MainWindow::Tick() {
+    commands_.Run("Timer1Timer", &form_.window.FormHlav);
+    binder_.Sync();
+}
+
+void MainWindow::BuildMenu() {
+    QMenu* current = nullptr;
+    for (MenuItem* item : form_.window.MenuItems()) {
+        if (item->Parent() == nullptr) {
+            current = menuBar()->addMenu(QString());
+            current->setObjectName(QString::fromStdString(item->Name()));
+            binder_.BindMenuItem(*item, current->menuAction(), current);
+            continue;
+        }
+        QAction* action =
+            item->IsSeparator() ? current->addSeparator() : current->addAction(QString());
+        action->setObjectName(QString::fromStdString(item->Name()));
+        // The port and language items carry a check mark on exactly one of them.
+        const Control* menu = item->Parent();
+        if (menu == &form_.window.MenuCom || menu == &form_.window.MenuLanguage) {
+            action->setCheckable(true);
+        }
+        addAction(action);  // shortcuts work wherever the focus is in the window
+        binder_.BindMenuItem(*item, action, nullptr);
+    }
+}
+
+QWidget* MainWindow::BuildToolBar() {
+    WindowModel& w = form_.window;
+    auto* bar = new QFrame;
+    bar->setObjectName(QStringLiteral("GroupBoxToolBar"));
+    bar->setFrameShape(QFrame::StyledPanel);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->setSpacing(2);
+    const std::pair<Button*, QIcon> pictures[] = {
+        {&w.SpeedButton6, ToolIcon("document-new", "new")},
+        {&w.SpeedButtonOpen, ToolIcon("document-open", "open")},
+        {&w.SpeedButtonSave, ToolIcon("document-save", "save")},
+        {&w.SpeedButtonPrint, ToolIcon("document-print", "print")},
+        {&w.SpeedButtonZpet, ToolIcon("edit-undo", "undo")},
+        {&w.SpeedButtonZnovu, ToolIcon("edit-redo", "redo")},
+    };
+    for (const auto& [button, icon] : pictures) {
+        auto* tool = new QToolButton(bar);
+        tool->setObjectName(QString::fromStdString(button->Name()));
+        tool->setIcon(icon);
+        tool->setIconSize(QSize(20, 20));
+        tool->setAutoRaise(true);
+        tool->setFocusPolicy(Qt::NoFocus);
+        binder_.BindWidget(*button, tool);
+        row->addWidget(tool);
+    }
+    row->addSpacing(12);
+    for (Button* button : {&w.ButtonRead, &w.BitBtnVerify, &w.BitBtnProgram}) {
+        QWidget* push = MakeButton(*button, bar);
+        push->setMinimumWidth(84);
+        row->addWidget(push);
+    }
+    binder_.BindWidget(w.GroupBoxToolBar, bar);
+    auto* line = new QWidget;
+    auto* lineRow = new QHBoxLayout(line);
+    lineRow->setContentsMargins(0, 0, 0, 0);
+    lineRow->addWidget(bar);
+    lineRow->addStretch(1);
+    return line;
+}
+
+QLabel* MainWindow::MakeLabel(Label& label, QWidget* parent) {
+    auto* widget = new QLabel(parent);
+    widget->setObjectName(QString::fromStdString(label.Name()));
+    binder_.BindWidget(label, widget);
+    return widget;
+}
+
+QLineEdit* MainWindow::MakeEdit(EditBox& box, QWidget* parent, int width) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromStdString(box.Name()));
+    if (width > 0) edit->setFixedWidth(width);
+    binder_.BindWidget(box, edit);
+    return edit;
+}
+
+QWidget* MainWindow::MakeSpinner(UpDown& upDown, QWidget* parent) {
+    auto* arrows = new SpinArrows(Qt::Vertical, parent);
+    arrows->setObjectName(QString::fromStdString(upDown.Name()));
+    QSizePolicy keep = arrows->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);  // a hidden spinner leaves its box where it was
+    arrows->setSizePolicy(keep);
+    binder_.BindWidget(upDown, arrows);
+    return arrows;
+}
+
+QWidget* MainWindow::MakeSpinRow(EditBox& box, UpDown& upDown, QWidget* parent, int editWidth) {
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    QLineEdit* edit = MakeEdit(box, row, editWidth);
+    layout->addWidget(edit);
+    QWidget* arrows = MakeSpinner(upDown, row);
+    arrows->setFixedSize(16, edit->sizeHint().height());
+    layout->addWidget(arrows);
+    row->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return row;
+}
+
+QWidget* MainWindow::MakeCheck(CheckBox& box, QWidget* parent) {
+    auto* check = new QCheckBox(parent);
+    check->setObjectName(QString::fromStdString(box.Name()));
+    binder_.BindWidget(box, check);
+    return check;
+}
+
+QWidget* MainWindow::MakeButton(Button& button, QWidget* parent) {
+    auto* push = new QPushButton(parent);
+    push->setObjectName(QString::fromStdString(button.Name()));
+    binder_.BindWidget(button, push);
+    return push;
+}
+
+QWidget* MainWindow::MakeCombo(ComboBox& list, QWidget* parent, int minimumChars) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromStdString(list.Name()));
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(minimumChars);
+    binder_.BindWidget(list, combo);
+    return combo;
+}
+
+QWidget* MainWindow::MakeRadioGroup(RadioGroup& group, QWidget* parent) {
+    auto* box = new QGroupBox(parent);
+    box->setObjectName(QString::fromStdString(group.Name()));
+    new QVBoxLayout(box);  // the binder adds one radio button per item
+    binder_.BindWidget(group, box);
+    return box;
+}
+
+QWidget* MainWindow::MakeGauge(Gauge& gauge, QWidget* parent, const QColor& bar) {
+    auto* progress = new QProgressBar(parent);
+    progress->setObjectName(QString::fromStdString(gauge.Name()));
+    progress->setTextVisible(false);
+    progress->setFixedHeight(12);
+    if (bar.isValid()) {
+        QPalette palette = progress->palette();
+        palette.setColor(QPalette::Highlight, bar);
+        progress->setPalette(palette);
+    }
+    binder_.BindWidget(gauge, progress);
+    return progress;
+}
+
+QWidget* MainWindow::BuildMiscPage() {
+    WindowModel& w = form_.window;
+    auto* page = new QWidget;
+    auto* columns = new QHBoxLayout(page);
+    columns->setContentsMargins(10, 10, 10, 10);
+    columns->setSpacing(16);
+
+    auto* left = new QVBoxLayout;
+    auto* fields = new QGridLayout;
+    fields->setHorizontalSpacing(10);
+    const std::tuple<Label*, EditBox*, UpDown*> rows[] = {
+        {&w.LabelOmez2, &w.EditOmez2, &w.UpDownOmez2},
+        {&w.LabelPilotLight, &w.EditPilotLight, &w.UpDownPilotLight},
+        {&w.LabelClutchTime, &w.EditClutchTime, &w.UpDownClutchTime},
+        {&w.LabelClutchPause, &w.EditClutchPause, &w.UpDownClutchPause},
+        {&w.LabelPocSynchro, &w.EditPocSynchro, &w.UpDownPocSynchro},
+    };
+    int r = 0;
+    for (const auto& [label, edit, upDown] : rows) {
+        fields->addWidget(MakeLabel(*label, page), r, 0);
+        fields->addWidget(MakeSpinRow(*edit, *upDown, page, kSpinEditWidth), r, 1);
+        ++r;
+    }
+    fields->addWidget(MakeCheck(w.CheckBoxBuzDlouhe, page), r, 0, 1, 2);
+    fields->setColumnStretch(2, 1);
+    left->addLayout(fields);
+
+    auto* tps = new QGroupBox(page);
+    tps->setObjectName(QStringLiteral("GroupBoxTps"));
+    auto* tpsGrid = new QGridLayout(tps);
+    tpsGrid->setHorizontalSpacing(10);
+    tpsGrid->addWidget(MakeSpinRow(w.EditTps0, w.UpDownTps0, tps, kSpinEditWidth), 0, 0);
+    tpsGrid->addWidget(MakeButton(w.BitBtnTps0, tps), 0, 1);
+    tpsGrid->addWidget(MakeSpinRow(w.EditTps100, w.UpDownTps100, tps, kSpinEditWidth), 1, 0);
+    tpsGrid->addWidget(MakeButton(w.BitBtnTps100, tps), 1, 1);
+    tpsGrid->setColumnStretch(2, 1);
+    binder_.BindWidget(w.GroupBoxTps, tps);
+    left->addWidget(tps);
+
+    auto* compensations = new QHBoxLayout;
+    compensations->addWidget(MakeLabel(w.LabelKompenz, page));
+    for (int i = 0; i < kCompensations; ++i) {
+        compensations->addWidget(MakeSpinRow(w.EditKompenz[i], w.UpDownKompenz[i], page, 40));
+    }
+    compensations->addStretch(1);
+    left->addLayout(compensations);
+    left->addStretch(1);
+    columns->addLayout(left, 1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(MakeCheck(w.CheckBoxInNeutralSs, page));
+    auto* inputs = new QGridLayout;
+    inputs->addWidget(MakeRadioGroup(w.RadioGroupInput1, page), 0, 0, Qt::AlignTop);
+    inputs->addWidget(MakeRadioGroup(w.RadioGroupInput2, page), 0, 1, Qt::AlignTop);
+    inputs->addWidget(MakeLabel(w.LabelMonInput1In, page), 1, 0);
+    inputs->addWidget(MakeLabel(w.LabelMonInput2In, page), 1, 1);
+    right->addLayout(inputs);
+    right->addStretch(1);
+    columns->addLayout(right, 1);
+    return page;
+}
+
+QWidget* MainWindow::BuildBikePage() {
+    WindowModel& w = form_.window;
+    auto* page = new QWidget;
+    auto* columns = new QHBoxLayout(page);
+    columns->setContentsMargins(10, 10, 10, 10);
+    columns->setSpacing(12);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(MakeLabel(w.LabelBike, page));
+    left->addWidget(MakeCombo(w.ComboBoxBike, page, 24));
+    auto* tacho = new QGroupBox(page);
+    tacho->setObjectName(QStringLiteral("GroupBoxRpm"));
+    auto* tachoGrid = new QGridLayout(tacho);
+    tachoGrid->addWidget(MakeLabel(w.LabelRpmPulsu, tacho), 0, 0);
+    tachoGrid->addWidget(MakeSpinRow(w.EditRpmPulsu, w.UpDownRpmPulsu, tacho, 44), 0, 1);
+    tachoGrid->addWidget(MakeLabel(w.LabelRpmKorekce, tacho), 1, 0);
+    tachoGrid->addWidget(MakeSpinRow(w.EditRpmKorekce, w.UpDownRpmKorekce, tacho, 44), 1, 1);
+    tachoGrid->setColumnStretch(0, 1);
+    binder_.BindWidget(w.GroupBoxRpm, tacho);
+    left->addWidget(tacho);
+    for (CheckBox* box : {&w.CheckBoxInvInput1, &w.CheckBoxInvInput2, &w.CheckBoxZamenaPickup,
+                          &w.CheckBoxNehlidaPalec, &w.CheckBoxPredPalec, &w.CheckBoxSpecStart}) {
+        left->addWidget(MakeCheck(*box, page));
+    }
+    left->addSpacing(8);
+    auto* version = new QHBoxLayout;
+    for (Label* label : {&w.LabelVerze1, &w.LabelVerze2, &w.LabelVerze3}) {
+        version->addWidget(MakeLabel(*label, page));
+    }
+    version->addStretch(1);
+    left->addLayout(version);
+    left->addWidget(MakeLabel(w.LabelPocetProgramovani, page));
+    left->addStretch(1);
+    columns->addLayout(left, 0);
+
+    auto* special = new QGroupBox(page);
+    special->setObjectName(QStringLiteral("GroupBoxSpecial"));
+    auto* inside = new QVBoxLayout(special);
+    auto* head = new QGridLayout;
+    head->addWidget(MakeLabel(w.LabelSynchro, special), 0, 0);
+    head->addWidget(MakeCombo(w.ComboBoxSynchro, special, 22), 0, 1);
+    head->addWidget(MakeLabel(w.LabelPocPalcu, special), 1, 0);
+    head->addWidget(MakeSpinRow(w.EditPocPalcu, w.UpDownPocPalcu, special, 40), 1, 1,
+                    Qt::AlignLeft);
+    head->addWidget(MakeLabel(w.LabelPocKanalu, special), 2, 0);
+    head->addWidget(MakeSpinRow(w.EditPocKanalu, w.UpDownPocKanalu, special, 40), 2, 1,
+                    Qt::AlignLeft);
+    head->setColumnStretch(1, 1);
+    inside->addLayout(head);
+
+    // Column headers over the channel rows; both are anchored at the right edge with the same
+    // fixed widths, so they line up whatever length the row labels have in a language.
+    auto* headers = new QHBoxLayout;
+    headers->setContentsMargins(0, 6, kChannelMargin + 1, 0);
+    headers->setSpacing(6);
+    headers->addStretch(1);
+    const std::pair<Label*, int> columnsOfChannels[] = {{&w.LabelLobe, kChannelSpinWidth},
+                                                        {&w.LabelHrana2, kChannelCheckWidth},
+                                                        {&w.LabelSnimac2, kChannelCheckWidth}};
+    for (const auto& [label, width] : columnsOfChannels) {
+        QLabel* header = MakeLabel(*label, special);
+        header->setFixedWidth(width);
+        header->setAlignment(Qt::AlignCenter);
+        headers->addWidget(header);
+    }
+    inside->addLayout(headers);
+    for (int c = 0; c < kChannels; ++c) {
+        auto* channel = new QGroupBox(special);
+        channel->setObjectName(QStringLiteral("GroupBoxPalec%1").arg(c + 1));
+        auto* grid = new QGridLayout(channel);
+        grid->setContentsMargins(kChannelMargin, 2, kChannelMargin, 4);
+        grid->setHorizontalSpacing(6);
+        grid->setVerticalSpacing(2);
+        grid->setColumnStretch(0, 1);
+        grid->setColumnMinimumWidth(2, kChannelCheckWidth);
+        grid->setColumnMinimumWidth(3, kChannelCheckWidth);
+        const std::tuple<Label*, EditBox*, UpDown*, CheckBox*, CheckBox*> rows[] = {
+            {&w.LabelPalecZac[c], &w.EditPalecZac[c], &w.UpDownPalecZac[c],
+             &w.CheckBoxPalecZacH2[c], &w.CheckBoxPalecZacP2[c]},
+            {&w.LabelPalecEnd[c], &w.EditPalecEnd[c], &w.UpDownPalecEnd[c],
+             &w.CheckBoxPalecEndH2[c], &w.CheckBoxPalecEndP2[c]},
+        };
+        int r = 0;
+        for (const auto& [label, edit, upDown, edge, pickup] : rows) {
+            grid->addWidget(MakeLabel(*label, channel), r, 0);
+            grid->addWidget(MakeSpinRow(*edit, *upDown, channel, 40), r, 1);
+            grid->addWidget(MakeCheck(*edge, channel), r, 2, Qt::AlignCenter);
+            QWidget* second = MakeCheck(*pickup, channel);
+            QSizePolicy keep = second->sizePolicy();
+            keep.setRetainSizeWhenHidden(true);
+            second->setSizePolicy(keep);
+            grid->addWidget(second, r, 3, Qt::AlignCenter);
+            ++r;
+        }
+        binder_.BindWidget(w.GroupBoxPalec[c], channel);
+        inside->addWidget(channel);
+    }
+    inside->addWidget(MakeCombo(w.ComboBoxNasobekPalcu, special, 22));
+    inside->addStretch(1);
+    binder_.BindWidget(w.GroupBoxSpecial, special);
+    columns->addWidget(special, 1);
+    return page;
+}
+
+template <class W>
+W* MainWindow::Place(Control& control, W* widget) {
+    widget->setObjectName(QString::fromStdString(control.Name()));
+    binder_.BindWidget(control, widget, true);
+    return widget;
+}
+
+QWidget* MainWindow::BuildAdvancePage() {
+    WindowModel& w = form_.window;
+    auto* page = new QWidget;
+    auto* outer = new QVBoxLayout(page);
+    outer->setContentsMargins(6, 6, 6, 6);
+    auto* box = new QGroupBox(page);
+    box->setObjectName(QStringLiteral("GroupBox6"));
+    box->setFixedSize(kMapBoxWidth, kMapBoxHeight);
+    binder_.BindWidget(w.GroupBox6, box);
+    outer->addWidget(box, 0, Qt::AlignLeft | Qt::AlignTop);
+
+    // Back to front: the selection image and the graphs lie under the grid.
+    Place(w.ImageSelect, new Surface(box, false));
+    Place(w.GrafAdv, new Surface(box, true));
+    Place(w.Graf3DAdv, new Surface(box, true));
+    Place(w.CMap3DAdv, new Surface(box, true));
+
+    // The boxes are 30 pixels wide: small digits, and narrower ones for the five-digit axis.
+    QFont small = box->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    QFont axis = small;
+    axis.setStretch(QFont::SemiCondensed);
+    axis.setPointSizeF(small.pointSizeF() * 0.92);
+    auto cellEdit = [&](EditBox& edit, const QFont& font) {
+        auto* line = Place(edit, new QLineEdit(box));
+        line->setFont(font);
+        line->setAlignment(Qt::AlignCenter);
+        line->setTextMargins(0, 0, 0, 0);
+        line->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; }"));
+    };
+    Place(w.LabelRpm1, new QLabel(box));
+    for (int c = 0; c < kAxisPoints; ++c) {
+        cellEdit(w.EditRpmAdv[c], axis);
+        Place(w.UpDownRpmAdv[c], new SpinArrows(Qt::Vertical, box));
+    }
+    for (int r = 0; r < kMapRows; ++r) Place(w.LabelTps[r], new QLabel(box));
+    for (int k = 0; k < kMapRows * kMapColumns; ++k) {
+        cellEdit(w.EditCell[k], small);
+        Place(w.UpDownCell[k], new SpinArrows(Qt::Vertical, box));
+    }
+    for (int c = 0; c < kMapColumns; ++c) {
+        Place(w.CSpinButton[c], new SpinArrows(Qt::Horizontal, box));
+    }
+
+    // The surface view's own controls, beside its colour scale.
+    auto* surfacePanel = new QWidget(box);
+    surfacePanel->setGeometry(476, 300, 168, 132);
+    auto* panel = new QGridLayout(surfacePanel);
+    panel->setContentsMargins(0, 0, 0, 0);
+    panel->setVerticalSpacing(2);
+    panel->addWidget(MakeButton(w.A3DviewISO, surfacePanel), 0, 0, 1, 2);
+    panel->addWidget(MakeButton(w.A3DviewTOP, surfacePanel), 0, 2);
+    panel->addWidget(MakeCheck(w.CheckFill, surfacePanel), 1, 0, 1, 3);
+    panel->addWidget(MakeCheck(w.CheckColorMap, surfacePanel), 2, 0, 1, 3);
+    const std::pair<Label*, TrackBar*> tracks[] = {
+        {&w.LabelX, &w.TrackBarX}, {&w.LabelY, &w.TrackBarY}, {&w.LabelZ, &w.TrackBarZ}};
+    int r = 3;
+    for (const auto& [label, track] : tracks) {
+        panel->addWidget(MakeLabel(*label, surfacePanel), r, 0);
+        auto* slider = new QSlider(Qt::Horizontal, surfacePanel);
+        slider->setObjectName(QString::fromStdString(track->Name()));
+        binder_.BindWidget(*track, slider);
+        panel->addWidget(slider, r, 1, 1, 2);
+        ++r;
+    }
+
+    // Along the bottom edge; the interpolation button has its own fixed place.
+    auto* bottom = new QWidget(box);
+    bottom->setGeometry(6, 435, 548, 27);
+    auto* row = new QHBoxLayout(bottom);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(5);
+    row->addWidget(MakeCheck(w.CheckBoxTpsMapa, bottom));
+    for (RadioButton* radio : {&w.AMapForm, &w.AMapModeGraph, &w.AMapModeGraph3D}) {
+        auto* button = new QRadioButton(bottom);
+        button->setObjectName(QString::fromStdString(radio->Name()));
+        binder_.BindWidget(*radio, button);
+        row->addWidget(button);
+    }
+    for (Button* step : {&w.BitBtnAdvMinus, &w.BitBtnAdvPlus}) {
+        QWidget* button = MakeButton(*step, bottom);
+        button->setFixedWidth(26);
+        row->addWidget(button);
+    }
+    row->addWidget(MakeCheck(w.CheckBoxIgnAll, bottom));
+    row->addStretch(1);
+    row->addWidget(MakeLabel(w.LabelBaseAdv, bottom));
+    row->addWidget(MakeSpinRow(w.EditBaseAdv, w.UpDownBaseAdv, bottom, 34));
+    QWidget* interpolation = MakeButton(w.Interpolation, box);
+    // Its place is fixed; a little wider than 75 so the caption fits this font.
+    interpolation->setGeometry(558, 435, 86, 25);
+    return page;
+}
+
+QWidget* MainWindow::BuildServoPage() {
+    WindowModel& w = form_.window;
+    auto* page = new QWidget;
+    auto* outer = new QVBoxLayout(page);
+    outer->setContentsMargins(10, 10, 10, 10);
+    outer->addWidget(MakeCheck(w.CheckBoxPrivEnable, page));
+    auto* servo = new QGroupBox(page);
+    servo->setObjectName(QStringLiteral("GroupBoxPrivera"));
+    auto* grid = new QGridLayout(servo);
+    grid->setHorizontalSpacing(4);
+    // Row captions without a catalogue entry: the same in every language.
+    grid->addWidget(new QLabel(QStringLiteral("RPM"), servo), 0, 0);
+    grid->addWidget(new QLabel(QStringLiteral("[mV]"), servo), 1, 0);
+    for (int i = 0; i < kServoPoints; ++i) {
+        grid->addWidget(MakeSpinRow(w.EditRpmPriv[i], w.UpDownRpmPriv[i], servo, 42), 0, i + 1);
+        grid->addWidget(MakeSpinRow(w.EditNapPriv[i], w.UpDownNapPriv[i], servo, 42), 1, i + 1);
+    }
+    auto* tools = new QHBoxLayout;
+    tools->addWidget(MakeLabel(w.LabelServoHyster, servo));
+    tools->addWidget(MakeSpinRow(w.EditPrivHyster, w.UpDownPrivHyster, servo, kSpinEditWidth));
+    tools->addStretch(1);
+    for (Button* step : {&w.BitBtnServoMinus, &w.BitBtnServoPlus}) {
+        QWidget* button = MakeButton(*step, servo);
+        button->setFixedWidth(30);
+        tools->addWidget(button);
+    }
+    tools->addWidget(MakeCheck(w.CheckBoxServoAll, servo));
+    grid->addLayout(tools, 2, 0, 1, kServoPoints + 1);
+    binder_.BindWidget(w.GroupBoxPrivera, servo);
+    outer->addWidget(servo, 0, Qt::AlignLeft);
+    outer->addStretch(1);
+    return page;
+}
+
+QWidget* MainWindow::BuildMonitor() {
+    WindowModel& w = form_.window;
+    auto* monitor = new QFrame;
+    monitor->setObjectName(QStringLiteral("Monitor"));
+    monitor->setFixedWidth(kMonitorWidth);
+    auto* column = new QVBoxLayout(monitor);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(3);
+    const QFont warning = Scaled(monitor->font(), 1.35, true);
+    for (Label* label : {&w.LabelSpojeni, &w.LabelVersion, &w.LabelEeDataErr}) {
+        QLabel* big = MakeLabel(*label, monitor);
+        big->setFont(warning);
+        big->setWordWrap(true);
+        column->addWidget(big);
+    }
+    auto line = [&](Label& label) {
+        QLabel* widget = MakeLabel(label, monitor);
+        widget->setMargin(2);
+        column->addWidget(widget);
+    };
+    line(w.LabelRpm);
+    column->addWidget(MakeGauge(w.CGaugeRpm, monitor, QColor(255, 0, 255)));
+    line(w.LabelNapeti);
+    for (Label& advance : w.LabelAdvance) line(advance);
+    line(w.LabelTpsMon);
+    column->addWidget(MakeGauge(w.CGaugeTps, monitor, QColor()));
+    for (Label* label :
+         {&w.LabelPriveraPoz, &w.LabelPriveraMer, &w.LabelMonPilotLight, &w.LabelMonSnimac1,
+          &w.LabelMonSnimac2, &w.LabelBlocking1, &w.LabelClutchMon, &w.LabelKillSwitch}) {
+        line(*label);
+    }
+    for (Label& test : w.LabelTest) line(test);
+    column->addStretch(1);
+    line(w.LabelCom);
+    QLabel* status = MakeLabel(w.LabelHlaseni, monitor);
+    status->setFont(Scaled(monitor->font(), 1.1, true));
+    status->setMargin(2);
+    status->setWordWrap(true);
+    column->addWidget(status);
+    column->addWidget(MakeGauge(w.CGaugeProgram, monitor, QColor()));
+    return monitor;
+}
+
+void MainWindow::KeepBoundsInModel() {
+    const QRect frame = frameGeometry();
+    form_.window.FormHlav.SetBounds(frame.x(), frame.y(), frame.width(), frame.height());
+    binder_.Sync();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (event->spontaneous()) KeepBoundsInModel();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (event->spontaneous()) KeepBoundsInModel();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    binder_.SetClosing();
+    timer_.stop();
+    commands_.Run("FormClose", &form_.window.FormHlav);
+    event->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Every wheel turn in the window goes to the window first; the map views take it there.
+    if (event->type() != QEvent::Wheel || !watched->isWidgetType()) return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    if (widget->window() != this) return false;
+    auto* wheel = static_cast<QWheelEvent*>(event);
+    // The same event travels up through the parents; it is offered to the window once.
+    if (static_cast<qint64>(wheel->timestamp()) == lastWheel_) return false;
+    lastWheel_ = static_cast<qint64>(wheel->timestamp());
+    CommandEvent turn;
+    turn.sender = &form_.window.FormHlav;
+    turn.delta = wheel->angleDelta().y();
+    turn.x = wheel->globalPosition().toPoint().x();
+    turn.y = wheel->globalPosition().toPoint().y();
+    if (!commands_.Run("OnMouseWheel", turn)) return false;
+    binder_.Sync();
+    return turn.handled;
+}
+
+}  // namespace orvell

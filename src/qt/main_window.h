@@ -1,0 +1,77 @@
+// The main window built from the window model: menu, tool bar, the four pages, the monitor
+// column, the status line and the status bar. It arranges widgets; `Binder` keeps them true to
+// the model and carries the user's events to the handlers.
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include "editor/seams.h"
+#include "qt/binder.h"
+#include "qt/command_table.h"
+
+class QBoxLayout;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+
+namespace orvell {
+
+class TFormHlav;
+
+class MainWindow : public QMainWindow, public FocusChain {
+  public:
+    // The tick interval of the whole program.
+    static constexpr int kTickMs = 55;
+
+    MainWindow(TFormHlav& form, CommandTable& commands);
+    ~MainWindow() override;
+
+    Binder& Bindings() { return binder_; }
+    // One tick: `Timer1Timer` when plugged in, then the sync. The timer calls it every 55 ms
+    // once `StartTimer` ran; tests call it directly.
+    void Tick();
+    void StartTimer() { timer_.start(); }
+
+    void FocusNextControl() override { focusNextChild(); }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildMenu();
+    QWidget* BuildToolBar();
+    QWidget* BuildMiscPage();
+    QWidget* BuildBikePage();
+    QWidget* BuildAdvancePage();
+    QWidget* BuildServoPage();
+    QWidget* BuildMonitor();
+    void KeepBoundsInModel();
+
+    // Widget factories: each creates the widget of one model control and binds it.
+    QLabel* MakeLabel(Label& label, QWidget* parent);
+    QLineEdit* MakeEdit(EditBox& box, QWidget* parent, int width);
+    QWidget* MakeSpinner(UpDown& upDown, QWidget* parent);
+    // An edit box with its spinner in one row.
+    QWidget* MakeSpinRow(EditBox& box, UpDown& upDown, QWidget* parent, int editWidth);
+    QWidget* MakeCheck(CheckBox& box, QWidget* parent);
+    QWidget* MakeButton(Button& button, QWidget* parent);
+    QWidget* MakeCombo(ComboBox& list, QWidget* parent, int minimumChars);
+    QWidget* MakeRadioGroup(RadioGroup& group, QWidget* parent);
+    QWidget* MakeGauge(Gauge& gauge, QWidget* parent, const QColor& bar);
+    // A widget placed at the model's pixels inside the map page's group box.
+    template <class W>
+    W* Place(Control& control, W* widget);
+
+    TFormHlav& form_;
+    CommandTable& commands_;
+    Binder binder_;
+    QTimer timer_;
+    qint64 lastWheel_ = -1;
+    FocusChain* previousFocus_;
+};
+
+}  // namespace orvell

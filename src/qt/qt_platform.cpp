@@ -1,0 +1,136 @@
+#include "qt/qt_platform.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDate>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QTime>
+#include <QUrl>
+#include <QWidget>
+
+namespace orvell {
+
+namespace {
+
+const QString kOpenFilter = QStringLiteral("Ignition Parametrs (*.ign);;All Files (*)");
+const QString kSaveFilter = QStringLiteral("Ignition Parametrs (*.ign)");
+
+QString ToQ(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+std::optional<std::filesystem::path> RunDialog(QFileDialog& dialog) {
+    // exec() runs a nested event loop, so the tick goes on while the dialog is open.
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return std::filesystem::path(dialog.selectedFiles().first().toStdString());
+}
+
+}  // namespace
+
+void QtPlatformServices::ShowMessage(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
+                    QString::fromStdString(text), QMessageBox::Ok, window_);
+    box.exec();
+}
+
+Answer QtPlatformServices::AskYesNoCancel(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(),
+                    QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, window_);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+    }
+}
+
+std::optional<std::filesystem::path> QtPlatformServices::OpenFileDialog(
+    const std::filesystem::path& startFile) {
+    QFileDialog dialog(window_, QString(), ToQ(startFile), kOpenFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("ign"));
+    return RunDialog(dialog);
+}
+
+std::optional<std::filesystem::path> QtPlatformServices::SaveFileDialog(
+    const std::filesystem::path& startFile) {
+    QFileDialog dialog(window_, QString(), ToQ(startFile), kSaveFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("ign"));
+    // The dialog itself asks before an existing file is overwritten (its default).
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    return RunDialog(dialog);
+}
+
+bool QtPlatformServices::ShiftDown() const {
+    return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
+}
+
+bool QtPlatformServices::CtrlDown() const {
+    return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
+}
+
+void QtPlatformServices::SetPointerPos(int x, int y) {
+    QCursor::setPos(x, y);
+}
+
+ScreenSize QtPlatformServices::Screen() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return {};
+    const QSize size = screen->size();
+    return {size.width(), size.height()};
+}
+
+bool QtPlatformServices::OpenDocument(const std::filesystem::path& path) {
+    // A bare name is looked up in the working folder; a missing file is a failure, whatever
+    // the desktop would have said about it.
+    const QFileInfo file(QDir::current(), ToQ(path));
+    if (!file.isFile()) return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
+}
+
+bool QtPlatformServices::PrintWindowImage() {
+    if (window_ == nullptr || QPrinterInfo::defaultPrinter().isNull()) return false;
+    const QPixmap picture = window_->grab();
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const QRect page = painter.viewport();
+    const QSize fitted = picture.size().scaled(page.size(), Qt::KeepAspectRatio);
+    painter.setViewport(page.x(), page.y(), fitted.width(), fitted.height());
+    painter.setWindow(picture.rect());
+    painter.drawPixmap(0, 0, picture);
+    return painter.end();
+}
+
+std::string QtPlatformServices::DateText() const {
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+}
+
+std::string QtPlatformServices::TimeText() const {
+    return QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat).toStdString();
+}
+
+std::filesystem::path QtPlatformServices::ExecutableDir() const {
+    std::filesystem::path dir(QCoreApplication::applicationDirPath().toStdString());
+    dir /= "";  // trailing separator, as the callers join a bare file name to it
+    return dir;
+}
+
+}  // namespace orvell

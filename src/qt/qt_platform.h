@@ -1,0 +1,35 @@
+// The desktop services the program asks for, done with Qt.
+#pragma once
+
+#include "app/platform.h"
+
+class QWidget;
+
+namespace orvell {
+
+class QtPlatformServices : public PlatformServices {
+  public:
+    // `window` parents the dialogs and is what a printout shows.
+    explicit QtPlatformServices(QWidget* window) : window_(window) {}
+
+    void ShowMessage(const std::string& text) override;
+    Answer AskYesNoCancel(const std::string& text) override;
+    std::optional<std::filesystem::path> OpenFileDialog(
+        const std::filesystem::path& startFile) override;
+    std::optional<std::filesystem::path> SaveFileDialog(
+        const std::filesystem::path& startFile) override;
+    bool ShiftDown() const override;
+    bool CtrlDown() const override;
+    void SetPointerPos(int x, int y) override;
+    ScreenSize Screen() const override;
+    bool OpenDocument(const std::filesystem::path& path) override;
+    bool PrintWindowImage() override;
+    std::string DateText() const override;
+    std::string TimeText() const override;
+    std::filesystem::path ExecutableDir() const override;
+
+  private:
+    QWidget* window_;
+};
+
+}  // namespace orvell

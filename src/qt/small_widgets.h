@@ -1,0 +1,51 @@
+// Widgets the toolkit has no exact match for: the spinner arrows that stand beside an edit box
+// (and the column step buttons under the map), and the drawing surfaces of the map page.
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+namespace orvell {
+
+// Two arrow halves: stacked (up on top) for a spinner, side by side (down left, up right) for
+// a column step button. Holding a half repeats, like a desktop spinner. Never takes the focus,
+// so the box being typed in keeps it.
+class SpinArrows : public QWidget {
+  public:
+    SpinArrows(Qt::Orientation split, QWidget* parent);
+
+    std::function<void(bool up)> onStep;
+
+    QSize sizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+  private:
+    bool UpHalf(QPoint at) const;
+    void Step();
+
+    Qt::Orientation split_;
+    int pressed_ = 0;  // +1 up half held, -1 down half held, 0 none
+    QTimer repeat_;
+};
+
+// A drawing surface: fills its area (a graph also gets a thin frame) until a view paints it.
+class Surface : public QWidget {
+  public:
+    Surface(QWidget* parent, bool framed) : QWidget(parent), framed_(framed) {}
+    void SetFill(const QColor& fill);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    bool framed_;
+    QColor fill_;
+};
+
+}  // namespace orvell

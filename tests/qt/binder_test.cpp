@@ -1,0 +1,203 @@
+// The window shows what the model says, and real widget events reach the handlers.
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTabWidget>
+
+#include "qt_fixture.h"
+
+namespace orvell {
+namespace {
+
+// Clicks the upper (or right) half of a pair of arrows.
+void ClickArrow(QWidget* arrows, bool up, bool sideBySide = false) {
+    const QPoint at =
+        sideBySide
+            ? QPoint(up ? arrows->width() * 3 / 4 : arrows->width() / 4, arrows->height() / 2)
+            : QPoint(arrows->width() / 2, up ? arrows->height() / 4 : arrows->height() * 3 / 4);
+    QTest::mouseClick(arrows, Qt::LeftButton, {}, at);
+}
+
+void TypeInto(QLineEdit* edit, const QString& text) {
+    edit->setFocus(Qt::MouseFocusReason);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+TEST_F(QtWindowTest, ShowsWhatTheModelSays) {
+    // Hidden is hidden, greyed is disabled: no servo, no clutch master in the start set.
+    EXPECT_TRUE(Widget(w().GroupBoxPrivera)->isHidden());
+    EXPECT_FALSE(Widget(w().EditClutchTime)->isEnabled());
+    EXPECT_TRUE(Widget(w().UpDownClutchTime)->isHidden());
+    EXPECT_FALSE(Widget(w().ComboBoxSynchro)->isEnabled());
+    EXPECT_EQ(Widget<QLineEdit>(w().EditOmez2)->text(), QStringLiteral("11,000"));
+
+    w().LabelRpm.SetColor(0x0000FFFF);      // yellow
+    w().EditCell[37].SetColor(0x0000FF00);  // lime
+    w().LabelTpsMon.SetCaption("TP= 42 [%]= 2100 [mV]");
+    window->Bindings().Sync();
+    auto* rpm = Widget<QLabel>(w().LabelRpm);
+    EXPECT_TRUE(rpm->autoFillBackground());
+    EXPECT_EQ(rpm->palette().color(QPalette::Window), QColor(255, 255, 0));
+    EXPECT_EQ(Widget(w().EditCell[37])->palette().color(QPalette::Base), QColor(0, 255, 0));
+    EXPECT_EQ(Widget<QLabel>(w().LabelTpsMon)->text(), QStringLiteral("TP= 42 [%]= 2100 [mV]"));
+
+    // Back to the system colour: the label no longer paints a background of its own.
+    w().LabelRpm.SetColor(kColourButtonFace);
+    window->Bindings().Sync();
+    EXPECT_FALSE(rpm->autoFillBackground());
+}
+
+TEST_F(QtWindowTest, PushesOnlyWhatChanged) {
+    EXPECT_EQ(window->Bindings().Sync(), 0);
+    w().LabelNapeti.SetCaption("U = 13.8 [V]");
+    EXPECT_EQ(window->Bindings().Sync(), 1);
+    w().LabelNapeti.SetCaption("U = 13.8 [V]");  // the same text moves no revision
+    EXPECT_EQ(window->Bindings().Sync(), 0);
+}
+
+TEST_F(QtWindowTest, ALanguageSwitchReachesTabsMenusAndCheckMarks) {
+    auto* pages = Widget<QTabWidget>(w().PageControl1);
+    EXPECT_EQ(pages->tabText(0), QStringLiteral("Miscellaneous"));
+    SwitchLanguage(form, 1, texts);
+    window->Bindings().Sync();
+    EXPECT_EQ(pages->tabText(0).toStdString(), w().TabSheetRuzne.Caption());
+    EXPECT_NE(pages->tabText(0), QStringLiteral("Miscellaneous"));
+    EXPECT_EQ(Widget<QCheckBox>(w().CheckBoxProgHned)->text().toStdString(),
+              w().CheckBoxProgHned.Caption());
+    EXPECT_TRUE(window->Bindings().ActionOf(w().MenuGerman)->isChecked());
+    EXPECT_FALSE(window->Bindings().ActionOf(w().MenuEnglish)->isChecked());
+}
+
+TEST_F(QtWindowTest, TypingAndEnterStoreTheValue) {
+    auto* limiter = Widget<QLineEdit>(w().EditOmez2);
+    TypeInto(limiter, QStringLiteral("12050"));
+    QTest::keyClick(limiter, Qt::Key_Return);
+    EXPECT_EQ(form.image.LimiterSpeed(), 120);
+    EXPECT_EQ(limiter->text(), QStringLiteral("12,000"));
+    EXPECT_FALSE(limiter->hasFocus());  // Enter moves on to the next control
+
+    // Text that is no number is taken back when the box loses the focus.
+    auto* light = Widget<QLineEdit>(w().EditPilotLight);
+    TypeInto(light, QStringLiteral("fast"));
+    limiter->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(light->text(), QStringLiteral("9,000"));
+    TypeInto(light, QStringLiteral("9500"));
+    limiter->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(form.image.ShiftLightSpeed(), 95);
+
+    // Ctrl+Z in a box is the undo of the set (back before 9500), not of the typing.
+    TypeInto(light, QStringLiteral("8000"));
+    QTest::keyClick(light, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form.image.ShiftLightSpeed(), 90);
+    EXPECT_EQ(light->text(), QStringLiteral("9,000"));
+}
+
+TEST_F(QtWindowTest, ArrowsStepTheirBox) {
+    ClickArrow(Widget(w().UpDownOmez2), true);
+    EXPECT_EQ(form.image.LimiterSpeed(), 111);
+    EXPECT_EQ(Widget<QLineEdit>(w().EditOmez2)->text(), QStringLiteral("11,100"));
+    ClickArrow(Widget(w().UpDownOmez2), false);
+    EXPECT_EQ(form.image.LimiterSpeed(), 110);
+
+    // The arrow keys in a box step it as well.
+    auto* base = Widget<QLineEdit>(w().EditBaseAdv);
+    ShowPage(kPageAdvance);
+    base->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(base, Qt::Key_Up);
+    EXPECT_EQ(form.image.BaseAdvance(), 11);
+
+    // A column step button steps all ten cells of its column.
+    const std::uint8_t before = form.image.MapCell(9, 2);
+    ClickArrow(Widget(w().CSpinButton[2]), true, true);
+    EXPECT_EQ(form.image.MapCell(9, 2), before + 1);
+}
+
+TEST_F(QtWindowTest, ChecksRadiosAndListsReachTheirHandlers) {
+    ShowPage(kPageServo);
+    auto* enable = Widget(w().CheckBoxPrivEnable);
+    QTest::mouseClick(enable, Qt::LeftButton, {}, QPoint(8, enable->height() / 2));
+    EXPECT_EQ(form.image.ServoEnable(), 1);
+    EXPECT_FALSE(Widget(w().GroupBoxPrivera)->isHidden());
+
+    ShowPage(kPageRuzne);
+    auto* input1 = Widget(w().RadioGroupInput1);
+    QRadioButton* kill = input1->findChildren<QRadioButton*>().at(1);
+    QTest::mouseClick(kill, Qt::LeftButton);
+    EXPECT_EQ(form.image.Input1Function(), 1);
+    EXPECT_TRUE(Widget(w().LabelKillSwitch)->isEnabled());
+
+    ShowPage(kPageAdvance);
+    QTest::mouseClick(Widget(w().AMapModeGraph), Qt::LeftButton);
+    EXPECT_EQ(w().MapMode(), kMapModeGraph);
+    EXPECT_FALSE(Widget(w().GrafAdv)->isHidden());
+    EXPECT_TRUE(Widget(w().EditCell[0])->isHidden());
+    EXPECT_EQ(Widget(w().GrafAdv)->geometry(), QRect(39, 12, 603, 417));
+}
+
+TEST_F(QtWindowTest, MenusToolBarAndShortcutsRunTheirCommands) {
+    int programs = 0;
+    int reads = 0;
+    commands.Set("MenuProgramClick", [&programs] { ++programs; });
+    commands.Set("MenuReadClick", [&reads] { ++reads; });
+    QTest::keyClick(window.get(), Qt::Key_F9);
+    EXPECT_EQ(programs, 1);
+    QTest::mouseClick(Widget(w().ButtonRead), Qt::LeftButton);
+    window->Bindings().ActionOf(w().MenuRead)->trigger();
+    EXPECT_EQ(reads, 2);
+
+    // Without a handler the port items keep the model's check marks.
+    QAction* com5 = window->Bindings().ActionOf(w().MenuComItem[4]);
+    com5->trigger();
+    EXPECT_FALSE(com5->isChecked());
+    int port = -1;
+    commands.Set("MenuCom1Click", [this, &port](CommandEvent& event) {
+        port = ComItemIndex(w(), event.sender);
+        for (int i = 0; i < kComItems; ++i) w().MenuComItem[i].SetChecked(i == port);
+    });
+    com5->trigger();
+    EXPECT_EQ(port, 4);
+    EXPECT_TRUE(com5->isChecked());
+
+    // Undo on the tool bar, redo by Ctrl+Alt+Z.
+    ClickArrow(Widget(w().UpDownOmez2), true);
+    QTest::mouseClick(Widget(w().SpeedButtonZpet), Qt::LeftButton);
+    EXPECT_EQ(form.image.LimiterSpeed(), 110);
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(form.image.LimiterSpeed(), 111);
+}
+
+TEST_F(QtWindowTest, TheTickRunsTheTimerHandlerAndShowsItsWork) {
+    commands.Set("Timer1Timer", [this] {
+        w().LabelHlaseni.SetCaption("Program device: : OK");
+        w().LabelHlaseni.SetVisible(true);
+        w().CGaugeProgram.SetMaxValue(2);
+        w().CGaugeProgram.SetProgress(2);
+        w().CGaugeProgram.SetVisible(true);
+    });
+    EXPECT_TRUE(Widget(w().LabelHlaseni)->isHidden());
+    window->Tick();
+    EXPECT_FALSE(Widget(w().LabelHlaseni)->isHidden());
+    EXPECT_EQ(Widget<QLabel>(w().LabelHlaseni)->text(), QStringLiteral("Program device: : OK"));
+    EXPECT_FALSE(Widget(w().CGaugeProgram)->isHidden());
+}
+
+TEST_F(QtWindowTest, HintsGoToTheStatusBar) {
+    auto* verify = Widget(w().BitBtnVerify);
+    EXPECT_EQ(verify->statusTip().toStdString(), w().BitBtnVerify.Hint());
+    // "short|long": the tooltip takes the short part, the status bar the long one.
+    auto* rpm = Widget(w().LabelRpm1);
+    EXPECT_EQ(rpm->toolTip(), QStringLiteral("Round per Minute"));
+    EXPECT_EQ(rpm->statusTip(), QStringLiteral("Speed - Round per Minute"));
+    ShowPage(kPageAdvance);
+    QTest::mouseMove(rpm);
+    QApplication::processEvents();
+    EXPECT_EQ(Widget<QStatusBar>(w().StatusBar1)->currentMessage(),
+              QStringLiteral("Speed - Round per Minute"));
+}
+
+}  // namespace
+}  // namespace orvell

@@ -1,0 +1,51 @@
+// The desktop services: modal boxes keep the tick running, answers come back as asked.
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "qt/qt_platform.h"
+#include "qt_fixture.h"
+
+namespace orvell {
+namespace {
+
+// Presses a button of the box that is open, once it is.
+void AnswerBox(QMessageBox::StandardButton button, int afterMs) {
+    QTimer::singleShot(afterMs, [button] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        box->button(button)->click();
+    });
+}
+
+TEST_F(QtWindowTest, MessageBoxesKeepTheTickRunning) {
+    int ticks = 0;
+    commands.Set("Timer1Timer", [&ticks] { ++ticks; });
+    window->StartTimer();
+    QtPlatformServices platform(window.get());
+    AnswerBox(QMessageBox::Ok, 400);
+    platform.ShowMessage("Com opening error!");
+    EXPECT_GE(ticks, 4);
+
+    AnswerBox(QMessageBox::No, 50);
+    EXPECT_EQ(platform.AskYesNoCancel("Save?"), Answer::No);
+    AnswerBox(QMessageBox::Cancel, 50);
+    EXPECT_EQ(platform.AskYesNoCancel("Save?"), Answer::Cancel);
+    AnswerBox(QMessageBox::Yes, 50);
+    EXPECT_EQ(platform.AskYesNoCancel("Save?"), Answer::Yes);
+}
+
+TEST_F(QtWindowTest, DesktopFacts) {
+    QtPlatformServices platform(window.get());
+    const std::string dir = platform.ExecutableDir().string();
+    ASSERT_FALSE(dir.empty());
+    EXPECT_EQ(dir.back(), '/');
+    EXPECT_GT(platform.Screen().width, 0);
+    EXPECT_FALSE(platform.OpenDocument("manual_that_is_not_here.pdf"));
+    EXPECT_FALSE(platform.DateText().empty());
+    EXPECT_FALSE(platform.TimeText().empty());
+    EXPECT_FALSE(platform.ShiftDown());
+}
+
+}  // namespace
+}  // namespace orvell
