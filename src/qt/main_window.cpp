@@ -37,7 +37,7 @@ constexpr int kChannelCheckWidth = 84;  // width of the 2nd-edge and 2nd-pick-up
 constexpr int kChannelSpinWidth = 40 + 16;
 constexpr int kChannelMargin = 8;
 constexpr int kMapBoxWidth = 660;
-constexpr int kMapBoxHeight = 470;
+constexpr int kMapBoxHeight = 498;
 
 // A small picture for a tool-bar button when the desktop theme has none.
 QIcon DrawnIcon(const QString& what) {
@@ -559,8 +559,14 @@ QWidget* MainWindow::BuildAdvancePage() {
     }
     row->addWidget(MakeCheck(w.CheckBoxIgnAll, bottom));
     row->addStretch(1);
-    row->addWidget(MakeLabel(w.LabelBaseAdv, bottom));
-    row->addWidget(MakeSpinRow(w.EditBaseAdv, w.UpDownBaseAdv, bottom, 34));
+    // The base advance gets a line of its own so longer captions of a language fit.
+    auto* base = new QWidget(box);
+    base->setGeometry(6, 464, 548, 27);
+    auto* baseRow = new QHBoxLayout(base);
+    baseRow->setContentsMargins(0, 0, 0, 0);
+    baseRow->addWidget(MakeLabel(w.LabelBaseAdv, base));
+    baseRow->addWidget(MakeSpinRow(w.EditBaseAdv, w.UpDownBaseAdv, base, 34));
+    baseRow->addStretch(1);
     QWidget* interpolation = MakeButton(w.Interpolation, box);
     // Its place is fixed; a little wider than 75 so the caption fits this font.
     interpolation->setGeometry(558, 435, 86, 25);
@@ -585,6 +591,7 @@ QWidget* MainWindow::BuildServoPage() {
         grid->addWidget(MakeSpinRow(w.EditNapPriv[i], w.UpDownNapPriv[i], servo, 42), 1, i + 1);
     }
     auto* tools = new QHBoxLayout;
+    tools->setSpacing(8);
     tools->addWidget(MakeLabel(w.LabelServoHyster, servo));
     tools->addWidget(MakeSpinRow(w.EditPrivHyster, w.UpDownPrivHyster, servo, kSpinEditWidth));
     tools->addStretch(1);

@@ -38,5 +38,18 @@ int main(int argc, char** argv) {
                 .arg(folder, QLatin1String(pages[page]), QLatin1String(suffix[language & 3])));
         if (!saved) return 1;
     }
+    // The map page in its 2D and 3D views.
+    form.window.PageControl1.SetActivePageIndex(2);
+    for (const int mode : {1, 2}) {
+        form.window.SetMapMode(mode);
+        form.AMapFormClick();
+        window.Bindings().Sync();
+        QApplication::processEvents();
+        const QString name = QStringLiteral("%1/advance-%2d-%3.png")
+                                 .arg(folder)
+                                 .arg(mode + 1)
+                                 .arg(QLatin1String(suffix[language & 3]));
+        if (!window.grab().save(name)) return 1;
+    }
     return 0;
 }
