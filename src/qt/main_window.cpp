@@ -192,13 +192,11 @@ QWidget* MainWindow::BuildToolBar() {
         {&w.SpeedButtonZnovu, ToolIcon("edit-redo", "redo")},
     };
     for (const auto& [button, icon] : pictures) {
-        auto* tool = new QToolButton(bar);
-        tool->setObjectName(QString::fromStdString(button->Name()));
+        auto* tool = Bound(*button, new QToolButton(bar));
         tool->setIcon(icon);
         tool->setIconSize(QSize(20, 20));
         tool->setAutoRaise(true);
         tool->setFocusPolicy(Qt::NoFocus);
-        binder_.BindWidget(*button, tool);
         row->addWidget(tool);
     }
     row->addSpacing(12);
@@ -216,28 +214,28 @@ QWidget* MainWindow::BuildToolBar() {
     return line;
 }
 
-QLabel* MainWindow::MakeLabel(Label& label, QWidget* parent) {
-    auto* widget = new QLabel(parent);
-    widget->setObjectName(QString::fromStdString(label.Name()));
-    binder_.BindWidget(label, widget);
+template <class W>
+W* MainWindow::Bound(Control& control, W* widget, bool absolute) {
+    widget->setObjectName(QString::fromStdString(control.Name()));
+    binder_.BindWidget(control, widget, absolute);
     return widget;
 }
 
+QLabel* MainWindow::MakeLabel(Label& label, QWidget* parent) {
+    return Bound(label, new QLabel(parent));
+}
+
 QLineEdit* MainWindow::MakeEdit(EditBox& box, QWidget* parent, int width) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromStdString(box.Name()));
+    auto* edit = Bound(box, new QLineEdit(parent));
     if (width > 0) edit->setFixedWidth(width);
-    binder_.BindWidget(box, edit);
     return edit;
 }
 
 QWidget* MainWindow::MakeSpinner(UpDown& upDown, QWidget* parent) {
-    auto* arrows = new SpinArrows(Qt::Vertical, parent);
-    arrows->setObjectName(QString::fromStdString(upDown.Name()));
+    auto* arrows = Bound(upDown, new SpinArrows(Qt::Vertical, parent));
     QSizePolicy keep = arrows->sizePolicy();
     keep.setRetainSizeWhenHidden(true);  // a hidden spinner leaves its box where it was
     arrows->setSizePolicy(keep);
-    binder_.BindWidget(upDown, arrows);
     return arrows;
 }
 
@@ -256,39 +254,28 @@ QWidget* MainWindow::MakeSpinRow(EditBox& box, UpDown& upDown, QWidget* parent, 
 }
 
 QWidget* MainWindow::MakeCheck(CheckBox& box, QWidget* parent) {
-    auto* check = new QCheckBox(parent);
-    check->setObjectName(QString::fromStdString(box.Name()));
-    binder_.BindWidget(box, check);
-    return check;
+    return Bound(box, new QCheckBox(parent));
 }
 
 QWidget* MainWindow::MakeButton(Button& button, QWidget* parent) {
-    auto* push = new QPushButton(parent);
-    push->setObjectName(QString::fromStdString(button.Name()));
-    binder_.BindWidget(button, push);
-    return push;
+    return Bound(button, new QPushButton(parent));
 }
 
 QWidget* MainWindow::MakeCombo(ComboBox& list, QWidget* parent, int minimumChars) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QString::fromStdString(list.Name()));
+    auto* combo = Bound(list, new QComboBox(parent));
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(minimumChars);
-    binder_.BindWidget(list, combo);
     return combo;
 }
 
 QWidget* MainWindow::MakeRadioGroup(RadioGroup& group, QWidget* parent) {
     auto* box = new QGroupBox(parent);
-    box->setObjectName(QString::fromStdString(group.Name()));
     new QVBoxLayout(box);  // the binder adds one radio button per item
-    binder_.BindWidget(group, box);
-    return box;
+    return Bound(group, box);
 }
 
 QWidget* MainWindow::MakeGauge(Gauge& gauge, QWidget* parent, const QColor& bar) {
-    auto* progress = new QProgressBar(parent);
-    progress->setObjectName(QString::fromStdString(gauge.Name()));
+    auto* progress = Bound(gauge, new QProgressBar(parent));
     progress->setTextVisible(false);
     progress->setFixedHeight(12);
     if (bar.isValid()) {
@@ -296,7 +283,6 @@ QWidget* MainWindow::MakeGauge(Gauge& gauge, QWidget* parent, const QColor& bar)
         palette.setColor(QPalette::Highlight, bar);
         progress->setPalette(palette);
     }
-    binder_.BindWidget(gauge, progress);
     return progress;
 }
 
@@ -466,13 +452,6 @@ QWidget* MainWindow::BuildBikePage() {
     return page;
 }
 
-template <class W>
-W* MainWindow::Place(Control& control, W* widget) {
-    widget->setObjectName(QString::fromStdString(control.Name()));
-    binder_.BindWidget(control, widget, true);
-    return widget;
-}
-
 QWidget* MainWindow::BuildAdvancePage() {
     WindowModel& w = form_.window;
     auto* page = new QWidget;
@@ -485,10 +464,10 @@ QWidget* MainWindow::BuildAdvancePage() {
     outer->addWidget(box, 0, Qt::AlignLeft | Qt::AlignTop);
 
     // Back to front: the selection image and the graphs lie under the grid.
-    Place(w.ImageSelect, new Surface(box, false));
-    Place(w.GrafAdv, new Surface(box, true));
-    Place(w.Graf3DAdv, new Surface(box, true));
-    Place(w.CMap3DAdv, new Surface(box, true));
+    Bound(w.ImageSelect, new Surface(box, false), true);
+    Bound(w.GrafAdv, new Surface(box, true), true);
+    Bound(w.Graf3DAdv, new Surface(box, true), true);
+    Bound(w.CMap3DAdv, new Surface(box, true), true);
 
     // The boxes are 30 pixels wide: small digits, and narrower ones for the five-digit axis.
     QFont small = box->font();
@@ -497,24 +476,24 @@ QWidget* MainWindow::BuildAdvancePage() {
     axis.setStretch(QFont::SemiCondensed);
     axis.setPointSizeF(small.pointSizeF() * 0.92);
     auto cellEdit = [&](EditBox& edit, const QFont& font) {
-        auto* line = Place(edit, new QLineEdit(box));
+        auto* line = Bound(edit, new QLineEdit(box), true);
         line->setFont(font);
         line->setAlignment(Qt::AlignCenter);
         line->setTextMargins(0, 0, 0, 0);
         line->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; }"));
     };
-    Place(w.LabelRpm1, new QLabel(box));
+    Bound(w.LabelRpm1, new QLabel(box), true);
     for (int c = 0; c < kAxisPoints; ++c) {
         cellEdit(w.EditRpmAdv[c], axis);
-        Place(w.UpDownRpmAdv[c], new SpinArrows(Qt::Vertical, box));
+        Bound(w.UpDownRpmAdv[c], new SpinArrows(Qt::Vertical, box), true);
     }
-    for (int r = 0; r < kMapRows; ++r) Place(w.LabelTps[r], new QLabel(box));
+    for (int r = 0; r < kMapRows; ++r) Bound(w.LabelTps[r], new QLabel(box), true);
     for (int k = 0; k < kMapRows * kMapColumns; ++k) {
         cellEdit(w.EditCell[k], small);
-        Place(w.UpDownCell[k], new SpinArrows(Qt::Vertical, box));
+        Bound(w.UpDownCell[k], new SpinArrows(Qt::Vertical, box), true);
     }
     for (int c = 0; c < kMapColumns; ++c) {
-        Place(w.CSpinButton[c], new SpinArrows(Qt::Horizontal, box));
+        Bound(w.CSpinButton[c], new SpinArrows(Qt::Horizontal, box), true);
     }
 
     // The surface view's own controls, beside its colour scale.
@@ -532,10 +511,7 @@ QWidget* MainWindow::BuildAdvancePage() {
     int r = 3;
     for (const auto& [label, track] : tracks) {
         panel->addWidget(MakeLabel(*label, surfacePanel), r, 0);
-        auto* slider = new QSlider(Qt::Horizontal, surfacePanel);
-        slider->setObjectName(QString::fromStdString(track->Name()));
-        binder_.BindWidget(*track, slider);
-        panel->addWidget(slider, r, 1, 1, 2);
+        panel->addWidget(Bound(*track, new QSlider(Qt::Horizontal, surfacePanel)), r, 1, 1, 2);
         ++r;
     }
 
@@ -547,10 +523,7 @@ QWidget* MainWindow::BuildAdvancePage() {
     row->setSpacing(5);
     row->addWidget(MakeCheck(w.CheckBoxTpsMapa, bottom));
     for (RadioButton* radio : {&w.AMapForm, &w.AMapModeGraph, &w.AMapModeGraph3D}) {
-        auto* button = new QRadioButton(bottom);
-        button->setObjectName(QString::fromStdString(radio->Name()));
-        binder_.BindWidget(*radio, button);
-        row->addWidget(button);
+        row->addWidget(Bound(*radio, new QRadioButton(bottom)));
     }
     for (Button* step : {&w.BitBtnAdvMinus, &w.BitBtnAdvPlus}) {
         QWidget* button = MakeButton(*step, bottom);

@@ -62,9 +62,10 @@ class MainWindow : public QMainWindow, public FocusChain {
     QWidget* MakeCombo(ComboBox& list, QWidget* parent, int minimumChars);
     QWidget* MakeRadioGroup(RadioGroup& group, QWidget* parent);
     QWidget* MakeGauge(Gauge& gauge, QWidget* parent, const QColor& bar);
-    // A widget placed at the model's pixels inside the map page's group box.
+    // Names the widget like its control and binds it; `absolute` places it at the model's
+    // pixels (the map page).
     template <class W>
-    W* Place(Control& control, W* widget);
+    W* Bound(Control& control, W* widget, bool absolute = false);
 
     TFormHlav& form_;
     CommandTable& commands_;
