@@ -653,9 +653,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = static_cast<QWidget*>(watched);
     if (widget->window() != this) return false;
     auto* wheel = static_cast<QWheelEvent*>(event);
-    // The same event travels up through the parents; it is offered to the window once.
-    if (static_cast<qint64>(wheel->timestamp()) == lastWheel_) return false;
-    lastWheel_ = static_cast<qint64>(wheel->timestamp());
+    // An unused turn travels up through the parents; it is offered to the window once, at
+    // the innermost widget, which has no child under the pointer.
+    if (widget->childAt(wheel->position().toPoint()) != nullptr) return false;
     CommandEvent turn;
     turn.sender = &form_.window.FormHlav;
     turn.delta = wheel->angleDelta().y();

@@ -71,7 +71,6 @@ class MainWindow : public QMainWindow, public FocusChain {
     CommandTable& commands_;
     Binder binder_;
     QTimer timer_;
-    qint64 lastWheel_ = -1;
     FocusChain* previousFocus_;
 };
 

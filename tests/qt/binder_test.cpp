@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QWheelEvent>
 
 #include "qt_fixture.h"
 
@@ -114,6 +115,38 @@ TEST_F(QtWindowTest, ArrowsStepTheirBox) {
     const std::uint8_t before = form.image.MapCell(9, 2);
     ClickArrow(Widget(w().CSpinButton[2]), true, true);
     EXPECT_EQ(form.image.MapCell(9, 2), before + 1);
+}
+
+TEST_F(QtWindowTest, TheWheelGoesToTheWindowFirstThenToTheBox) {
+    auto* limiter = Widget<QLineEdit>(w().EditOmez2);
+    const QPoint at = limiter->rect().center();
+    auto turn = [&] {
+        QWheelEvent wheel(at, limiter->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(limiter, &wheel);
+    };
+    turn();
+    EXPECT_EQ(form.image.LimiterSpeed(), 111);  // no window handler yet: the box steps
+
+    int delta = 0;
+    commands.Set("OnMouseWheel", [&delta](CommandEvent& event) {
+        delta = event.delta;
+        event.handled = true;
+    });
+    turn();
+    EXPECT_EQ(delta, 120);
+    EXPECT_EQ(form.image.LimiterSpeed(), 111);
+}
+
+TEST_F(QtWindowTest, PlusAndMinusOnTheMapControlsStepTheAdvance) {
+    ShowPage(kPageAdvance);
+    QTest::mouseClick(Widget(w().CheckBoxIgnAll), Qt::LeftButton, {}, QPoint(6, 8));
+    ASSERT_TRUE(w().CheckBoxIgnAll.Checked());
+    const std::uint8_t before = form.image.MapCell(4, 4);
+    QTest::keyClick(Widget(w().CheckBoxIgnAll), Qt::Key_Plus, Qt::NoModifier);
+    EXPECT_EQ(form.image.MapCell(4, 4), before + 1);
+    QTest::keyClick(Widget(w().BitBtnAdvMinus), Qt::Key_Minus, Qt::NoModifier);
+    EXPECT_EQ(form.image.MapCell(4, 4), before);
 }
 
 TEST_F(QtWindowTest, ChecksRadiosAndListsReachTheirHandlers) {
