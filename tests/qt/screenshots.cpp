@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
     form.CheckBoxMouseUp();
     orvell::MainWindow window(form, commands);
     window.show();
+    const orvell::ParamImage saved = form.image;
     const char* pages[] = {"misc", "bike", "advance", "servo"};
     for (int page = 0; page < 4; ++page) {
         form.window.PageControl1.SetActivePageIndex(page);
@@ -38,6 +39,26 @@ int main(int argc, char** argv) {
                 .arg(folder, QLatin1String(pages[page]), QLatin1String(suffix[language & 3])));
         if (!saved) return 1;
     }
+    // The bike page with the synchronisation open for editing: the special entry, one lobe,
+    // four outputs.
+    {
+        orvell::ParamImage special = form.image;
+        special.SetBikeCode(22);
+        special.SetSyncMethod(0);
+        special.SetChannelCount(4);
+        form.image = special;
+        form.RunChangePipeline();
+        form.window.PageControl1.SetActivePageIndex(1);
+        window.Bindings().Sync();
+        QApplication::processEvents();
+        const QString name = QStringLiteral("%1/bike-special-%2.png")
+                                 .arg(folder)
+                                 .arg(QLatin1String(suffix[language & 3]));
+        if (!window.grab().save(name)) return 1;
+        form.image = saved;
+        form.RunChangePipeline();
+    }
+
     // The map page in its 2D and 3D views.
     form.window.PageControl1.SetActivePageIndex(2);
     for (const int mode : {1, 2}) {
