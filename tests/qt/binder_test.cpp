@@ -46,6 +46,11 @@ TEST_F(QtWindowTest, ShowsWhatTheModelSays) {
     EXPECT_EQ(Widget(w().EditCell[37])->palette().color(QPalette::Base), QColor(0, 255, 0));
     EXPECT_EQ(Widget<QLabel>(w().LabelTpsMon)->text(), QStringLiteral("TP= 42 [%]= 2100 [mV]"));
 
+    // "Programming after change" is red while it is on.
+    auto* program = Widget(w().CheckBoxProgHned);
+    QTest::mouseClick(program, Qt::LeftButton, {}, QPoint(6, program->height() / 2));
+    EXPECT_EQ(program->palette().color(QPalette::Window), QColor(255, 0, 0));
+
     // Back to the system colour: the label no longer paints a background of its own.
     w().LabelRpm.SetColor(kColourButtonFace);
     window->Bindings().Sync();
