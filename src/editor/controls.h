@@ -10,16 +10,9 @@
 #include <utility>
 #include <vector>
 
-namespace orvell {
+#include "core/colours.h"
 
-// 24-bit colours in 0x00BBGGRR order; the system colours carry the high bit and the system
-// colour index, so they can never collide with a plain colour.
-using Colour = std::uint32_t;
-inline constexpr Colour kColourBlack = 0x000000;
-inline constexpr Colour kColourRed = 0x0000FF;
-inline constexpr Colour kColourWhite = 0xFFFFFF;
-inline constexpr Colour kColourButtonFace = 0x8000000F;
-inline constexpr Colour kColourWindow = 0x80000005;
+namespace orvell {
 
 enum class ControlKind : std::uint8_t {
     Window,
@@ -112,7 +105,7 @@ class Control {
     bool enabled_ = true;
     std::string caption_;
     std::string hint_;
-    Colour colour_ = kColourButtonFace;
+    Colour colour_ = colour::kButtonFace;
     int left_ = 0;
     int top_ = 0;
     int width_ = 0;

@@ -221,7 +221,7 @@ void LayoutInputsAndMonitor(WindowModel& w, const Inputs& in) {
 
 void LayoutPrinting(WindowModel& w, const Inputs& in) {
     // Rule 26: paper shows the values, not the tools that edit them.
-    w.FormHlav.SetColor(in.printing ? kColourWhite : kColourButtonFace);
+    w.FormHlav.SetColor(in.printing ? colour::kWhite : colour::kButtonFace);
     for (Control* c : std::initializer_list<Control*>{
              &w.CheckBoxProgHned, &w.StatusBar1, &w.GroupBoxToolBar, &w.UpDownBaseAdv,
              &w.UpDownOmez2, &w.UpDownTps0, &w.UpDownTps100, &w.UpDownPrivHyster, &w.BitBtnTps0,
@@ -230,7 +230,7 @@ void LayoutPrinting(WindowModel& w, const Inputs& in) {
         c->SetVisible(!in.printing);
     }
     // Rule 27.
-    w.CheckBoxProgHned.SetColor(w.CheckBoxProgHned.Checked() ? kColourRed : kColourButtonFace);
+    w.CheckBoxProgHned.SetColor(w.CheckBoxProgHned.Checked() ? colour::kRed : colour::kButtonFace);
 }
 
 }  // namespace

@@ -336,7 +336,7 @@ void WindowModel::BuildAdvancePage() {
     Control* box = &GroupBox6;
     Add(ImageSelect, "ImageSelect", box);
     ImageSelect.SetBounds(39, 52, 603, 352);
-    ImageSelect.SetColor(kColourButtonFace);
+    ImageSelect.SetColor(colour::kButtonFace);
     Add(Labelled(LabelRpm1, "RPM"), "LabelRpm1", box);
     LabelRpm1.SetHint("Round per Minute|Speed - Round per Minute");
     LabelRpm1.SetBounds(kRowLabelLeft, kAxisTop + kRowLabelOffset, 30, 13);
@@ -440,10 +440,10 @@ void WindowModel::BuildMonitor() {
     Add(Labelled(LabelClutchMon, "Clutch master - ---"), "LabelClutchMon", form);
     Add(Labelled(LabelKillSwitch, "Kill switch: ---"), "LabelKillSwitch", form);
     Add(LabelVersion, "LabelVersion", form);
-    LabelVersion.SetColor(kColourRed);
+    LabelVersion.SetColor(colour::kRed);
     LabelVersion.SetVisible(false);
     Add(Labelled(LabelEeDataErr, "Programmed data error"), "LabelEeDataErr", form);
-    LabelEeDataErr.SetColor(kColourRed);
+    LabelEeDataErr.SetColor(colour::kRed);
     LabelEeDataErr.SetVisible(false);
     for (int i = 0; i < kMonitorTestLabels; ++i) {
         Add(Labelled(LabelTest[i], Numbered("Test", i + 1, " = ---")), Numbered("LabelTest", i + 1),
@@ -451,7 +451,7 @@ void WindowModel::BuildMonitor() {
         LabelTest[i].SetVisible(false);
     }
     Add(Labelled(LabelSpojeni, "No Connection"), "LabelSpojeni", form);
-    LabelSpojeni.SetColor(kColourRed);
+    LabelSpojeni.SetColor(colour::kRed);
     Add(Labelled(LabelHlaseni, "Programming:"), "LabelHlaseni", form);
     LabelHlaseni.SetVisible(false);
     Add(Labelled(LabelCom, "COM = ---"), "LabelCom", form);

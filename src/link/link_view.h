@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "link/colours.h"
+#include "core/colours.h"
 
 namespace orvell {
 

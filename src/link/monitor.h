@@ -9,7 +9,7 @@
 
 #include "core/param_image.h"
 #include "i18n/messages.h"
-#include "link/colours.h"
+#include "core/colours.h"
 #include "link/frame.h"
 
 namespace orvell {

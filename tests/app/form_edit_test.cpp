@@ -258,7 +258,7 @@ TEST_F(FormTest, ColumnSpinStepsTheWholeColumnUpToSixty) {
 TEST_F(FormTest, ProgrammingAfterChangeArmsAtItsOwnClickAndProgramsEveryStepAfter) {
     Click(w().CheckBoxProgHned);
     EXPECT_EQ(link.programStarts, 0);
-    EXPECT_EQ(w().CheckBoxProgHned.Color(), kColourRed);
+    EXPECT_EQ(w().CheckBoxProgHned.Color(), colour::kRed);
     form.UpDownClick(w().UpDownBaseAdv, true);
     EXPECT_EQ(link.programStarts, 1);
     form.EditExit();  // nothing changes, still programs
@@ -268,7 +268,7 @@ TEST_F(FormTest, ProgrammingAfterChangeArmsAtItsOwnClickAndProgramsEveryStepAfte
     Click(w().CheckBoxProgHned);
     form.UpDownClick(w().UpDownBaseAdv, true);
     EXPECT_EQ(link.programStarts, 3);
-    EXPECT_EQ(w().CheckBoxProgHned.Color(), kColourButtonFace);
+    EXPECT_EQ(w().CheckBoxProgHned.Color(), colour::kButtonFace);
 }
 
 }  // namespace

@@ -176,7 +176,7 @@ TEST_F(LayoutTest, PrintingWhitensTheWindowAndHidesTheEditingTools) {
     Click(w().CheckBoxTpsMapa);
     form.editorState.printing = true;
     form.UpdateLayout();
-    EXPECT_EQ(w().FormHlav.Color(), kColourWhite);
+    EXPECT_EQ(w().FormHlav.Color(), colour::kWhite);
     for (const Control* c : std::initializer_list<const Control*>{
              &w().CheckBoxProgHned, &w().StatusBar1,     &w().GroupBoxToolBar,
              &w().UpDownBaseAdv,    &w().UpDownOmez2,    &w().UpDownTps100,
@@ -194,7 +194,7 @@ TEST_F(LayoutTest, PrintingWhitensTheWindowAndHidesTheEditingTools) {
 
     form.editorState.printing = false;
     form.UpdateLayout();
-    EXPECT_EQ(w().FormHlav.Color(), kColourButtonFace);
+    EXPECT_EQ(w().FormHlav.Color(), colour::kButtonFace);
     EXPECT_TRUE(w().UpDownCell[0].Visible());
     EXPECT_TRUE(w().StatusBar1.Visible());
 }

@@ -52,7 +52,7 @@ TEST_F(QtWindowTest, ShowsWhatTheModelSays) {
     EXPECT_EQ(program->palette().color(QPalette::Window), QColor(255, 0, 0));
 
     // Back to the system colour: the label no longer paints a background of its own.
-    w().LabelRpm.SetColor(kColourButtonFace);
+    w().LabelRpm.SetColor(colour::kButtonFace);
     window->Bindings().Sync();
     EXPECT_FALSE(rpm->autoFillBackground());
 }

@@ -9,6 +9,8 @@ namespace orvell {
 using Colour = std::uint32_t;
 
 namespace colour {
+inline constexpr Colour kBlack = 0x00000000;
+inline constexpr Colour kWhite = 0x00FFFFFF;
 inline constexpr Colour kRed = 0x000000FF;
 inline constexpr Colour kYellow = 0x0000FFFF;
 inline constexpr Colour kLime = 0x0000FF00;
