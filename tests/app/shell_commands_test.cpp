@@ -119,6 +119,8 @@ TEST_F(CommandTest, SaveThenOpenGivesBackEveryByte) {
     tune.SetTachoCorrection(60);  // -40 %
     tune.MapCell(4, 7) = 44;
     tune.SetServoVoltage(3, 77);
+    const std::uint8_t axis[kAxisPoints] = {12, 18, 28, 40, 50, 60, 70, 80, 90, 100};
+    for (int i = 0; i < kAxisPoints; ++i) tune.SetRpmAxis(i, axis[i]);
     image() = tune;
     form->RunChangePipeline();
     const ParamImage saved = image();
