@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QWheelEvent>
 
@@ -199,6 +200,20 @@ TEST_F(QtWindowTest, MenusToolBarAndShortcutsRunTheirCommands) {
     EXPECT_EQ(form.image.LimiterSpeed(), 110);
     QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(form.image.LimiterSpeed(), 111);
+}
+
+TEST_F(QtWindowTest, ExitClosesTheWindowAndKeepsThePageInTheSettings) {
+    auto* pages = Widget<QTabWidget>(w().PageControl1);
+    QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {},
+                      pages->tabBar()->tabRect(kPageServo).center());
+    EXPECT_EQ(w().PageControl1.ActivePageIndex(), kPageServo);
+    window->Bindings().ActionOf(w().MenuExit)->trigger();
+    EXPECT_FALSE(window->isVisible());
+    // Closing ran FormClose, which wrote the settings with the page the user left open.
+    const std::string settings = testing::ReadFile(folder / kSettingsFileName);
+    EXPECT_NE(settings.find("PageControl1->ActivePageIndex=" + std::to_string(kPageServo)),
+              std::string::npos)
+        << settings;
 }
 
 TEST_F(QtWindowTest, TheTickRunsTheTimerHandlerAndShowsItsWork) {
