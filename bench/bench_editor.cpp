@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/form_hlav.h"
+#include "bench_platform.h"
 #include "core/bike_presets.h"
 
 namespace orvell {
@@ -19,7 +20,9 @@ void StartUp(TFormHlav& form) {
 
 // One spinner click: gather, rules, refresh, layout and a stored snapshot.
 void BM_FullEdit(benchmark::State& state) {
-    TFormHlav form;
+    BenchFolder folder;
+    InertPlatform platform;
+    TFormHlav form(platform, FormOptions{folder.Path(), {}, nullptr});
     StartUp(form);
     bool up = true;
     for (auto _ : state) {
@@ -32,7 +35,9 @@ BENCHMARK(BM_FullEdit);
 
 // One undo (or redo) step: restore the snapshot and refresh every control.
 void BM_UndoStep(benchmark::State& state) {
-    TFormHlav form;
+    BenchFolder folder;
+    InertPlatform platform;
+    TFormHlav form(platform, FormOptions{folder.Path(), {}, nullptr});
     StartUp(form);
     form.UpDownClick(form.window.UpDownBaseAdv, true);
     bool undo = true;

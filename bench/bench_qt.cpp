@@ -5,19 +5,45 @@
 #include <QApplication>
 #include <QStyleFactory>
 
-#include "app/form_hlav.h"
-#include "qt/command_table.h"
-#include "qt/interim_start.h"
-#include "qt/main_window.h"
+#include <filesystem>
+
+#include "qt/front.h"
 
 namespace orvell {
 namespace {
 
-struct Front {
-    Front() {
-        InterimStart(form, 0, texts);
-        window = std::make_unique<MainWindow>(form, commands);
-        form.window.PageControl1.SetActivePageIndex(kPageAdvance);  // the grid on screen
+// An open line on which no unit ever answers.
+class NoPort : public SerialPort {
+  public:
+    PortOpenFailure Open(const std::string&) override {
+        open_ = true;
+        return {};
+    }
+    void Close() override { open_ = false; }
+    bool IsOpen() const override { return open_; }
+    std::size_t QueuedBytes() override { return 0; }
+    std::size_t ReadQueued(std::span<std::uint8_t>) override { return 0; }
+    bool WriteFrame(std::span<const std::uint8_t>) override { return open_; }
+    void AbortInput() override {}
+
+  private:
+    bool open_ = false;
+};
+
+// A settings folder of its own, removed at the end.
+struct SettingsFolder {
+    SettingsFolder() {
+        char pattern[] = "/tmp/orvell-bench-XXXXXX";
+        path = ::mkdtemp(pattern);
+    }
+    ~SettingsFolder() { std::filesystem::remove_all(path); }
+    std::filesystem::path path;
+};
+
+// The program started without a unit: no port answers, so only the benchmark moves values.
+struct Bench {
+    Bench() : front(FormOptions{settings.path, {}, &port}) {
+        front.form.window.PageControl1.SetActivePageIndex(kPageAdvance);  // the grid on screen
         window->show();
         window->Bindings().Sync();
         QApplication::processEvents();
@@ -34,28 +60,29 @@ struct Front {
         second.SetLimiterSpeed(static_cast<std::uint8_t>(second.LimiterSpeed() - 1));
         second.SetBaseAdvance(static_cast<std::uint8_t>(second.BaseAdvance() + 1));
     }
-    TFormHlav form;
-    CommandTable commands;
-    MessageTexts texts;
-    std::unique_ptr<MainWindow> window;
+    SettingsFolder settings;
+    NoPort port;
+    Front front;
+    TFormHlav& form = front.form;
+    MainWindow* window = front.window.get();
     ParamImage first, second;
 };
 
-Front& TheFront() {
-    static Front* front = [] {
+Bench& TheFront() {
+    static Bench* front = [] {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
         static char name[] = "orvell_bench_qt";
         static char* argv[] = {name, nullptr};
         new QApplication(argc, argv);
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        return new Front;
+        return new Bench;
     }();
     return *front;
 }
 
 void BM_SyncAfterFullRefresh(benchmark::State& state) {
-    Front& f = TheFront();
+    Bench& f = TheFront();
     bool flip = false;
     int pushed = 0;
     for (auto _ : state) {
@@ -71,25 +98,23 @@ void BM_SyncAfterFullRefresh(benchmark::State& state) {
 BENCHMARK(BM_SyncAfterFullRefresh)->Unit(benchmark::kMicrosecond);
 
 void BM_SyncNothingChanged(benchmark::State& state) {
-    Front& f = TheFront();
+    Bench& f = TheFront();
     f.window->Bindings().Sync();
     for (auto _ : state) benchmark::DoNotOptimize(f.window->Bindings().Sync());
 }
 BENCHMARK(BM_SyncNothingChanged)->Unit(benchmark::kMicrosecond);
 
-// From an empty main window object to the window on screen and painted once: what the start
-// adds to the toolkit's own start.
+// From nothing to the started main window object to the window on screen and painted once: what the
+// start adds to the toolkit's own start.
 void BM_BuildAndShowWindow(benchmark::State& state) {
     TheFront();  // the application exists
     for (auto _ : state) {
-        TFormHlav form;
-        CommandTable commands;
-        MessageTexts texts;
-        InterimStart(form, 0, texts);
-        MainWindow window(form, commands);
-        window.show();
-        window.grab();
-        benchmark::DoNotOptimize(&window);
+        SettingsFolder settings;
+        NoPort port;
+        Front front(FormOptions{settings.path, {}, &port});
+        front.window->show();
+        front.window->grab();
+        benchmark::DoNotOptimize(&front);
     }
 }
 BENCHMARK(BM_BuildAndShowWindow)->Unit(benchmark::kMillisecond);

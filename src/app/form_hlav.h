@@ -1,22 +1,98 @@
-// The main window object: it owns the parameter image, the rule pass, the window model and
-// the undo history, and conducts. Its handlers are named after the control and event they
-// serve and hand the work to the owning component.
+// The main window object: it owns the parameter image, the rule pass, the window model, the
+// undo history, the link and the message texts, and conducts. Its handlers are named after the
+// control and event they serve and hand the work to the owning component.
+//
+// A front end builds its widgets from `window`, calls `FormCreate()` once, `Timer1Timer()` every
+// 55 ms and `FormClose()` when the window closes, forwards every user event to the handler of
+// the same name, and after each call pushes the controls whose revision moved.
 #pragma once
 
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/platform.h"
+#include "app/settings.h"
 #include "core/consistency_rules.h"
 #include "core/param_image.h"
 #include "editor/parameter_editor.h"
 #include "editor/seams.h"
 #include "editor/undo_history.h"
+#include "editor/window_language_target.h"
 #include "editor/window_model.h"
+#include "i18n/messages.h"
+#include "link/device_link.h"
+#include "link/serial_port.h"
 
 namespace orvell {
 
+inline constexpr int kStatusTicks = 200;
+inline constexpr std::string_view kTestMarkerFileName = "test_quivar.txt";
+inline constexpr std::string_view kTestMarkerWord = "JPQK_VJSHXA";
+
+// What the program finds around it; everything has a default for the real program.
+struct FormOptions {
+    // Where the settings file, the last-image file and the test-mode marker live. Empty: the
+    // user's settings folder.
+    std::filesystem::path settingsFolder;
+    // Command-line words after the program's name.
+    std::vector<std::string> arguments;
+    // The serial device; null: the device file of the chosen COM number.
+    SerialPort* port = nullptr;
+};
+
 class TFormHlav {
-    NullSeams noSeams_;  // first: the seams point at it until real components plug in
+    // Adapters through which the link and the editor reach the window; declared first so that
+    // everything constructed after them may point at them.
+    class LinkWindow final : public LinkView {
+      public:
+        explicit LinkWindow(TFormHlav& form) : form_(form) {}
+        void SetComLabel(const std::string& text) override;
+        void CheckComItem(int index) override;
+        void SetNoConnectionVisible(bool visible) override;
+        bool Printing() const override;
+        void ShowMessage(const std::string& text) override;
+        void ShowStatus(const std::string& text, Colour colour) override;
+        void SetStatusText(const std::string& text, Colour colour) override;
+        void SetStatusCountdown(int ticks) override;
+        void SetGauge(int progress, int maximum) override;
+        void ShowGauge() override;
+        bool Refreshing() const override;
+        void GatherControls() override;
+        void ApplyConsistencyRules() override;
+        void RefreshControls() override;
+        void ImageReplaced() override;
+        void ClearFileName() override;
+        bool ServoGroupVisible() const override;
+
+      private:
+        TFormHlav& form_;
+    };
+    class ShellSeams final : public LivePointSource, public TransferStarter, public ChangeRecorder {
+      public:
+        explicit ShellSeams(TFormHlav& form) : form_(form) {}
+        LiveOperatingPoint LivePoint() const override;
+        void StartProgramTransfer() override;
+        void ChangeRecorded() override;
+
+      private:
+        TFormHlav& form_;
+    };
+
+    NullSeams noSeams_;  // the seams of later components point at it until they plug in
+    ShellSeams shellSeams_{*this};
+    LinkWindow linkWindow_{*this};
+    PlatformServices& platform_;
+    FormOptions options_;
+    SettingsPaths paths_;
+    std::unique_ptr<SerialPort> ownPort_;
 
   public:
-    TFormHlav();
+    explicit TFormHlav(PlatformServices& platform, FormOptions options = {});
+    ~TFormHlav();
     TFormHlav(const TFormHlav&) = delete;
     TFormHlav& operator=(const TFormHlav&) = delete;
 
@@ -24,11 +100,37 @@ class TFormHlav {
     WindowModel window;
     ParamImage image;
     ConsistencyRules rules;
-    BoundedSettings boundedSettings;
+    BoundedSettings boundedSettings;  // language index, port choice, auto port number
     UndoHistory history;
     EditorState editorState;
-    // Components of later work plug in here; until then each seam does nothing.
+    // Components of later work plug in here (views: marks, grid; the front: focus).
     EditorSeams seams;
+    MessageTexts texts;
+
+    // Life cycle.
+    void FormCreate();
+    void Timer1Timer();
+    void FormClose();
+    // Set by Exit: the front end closes the window, which runs FormClose.
+    bool CloseRequested() const { return closeRequested_; }
+
+    // Status line: `LabelHlaseni`, `CGaugeProgram` and the status countdown.
+    void ShowStatus(const std::string& text, Colour colour);
+    void HideStatus();
+    int StatusCountdown() const { return statusCountdown_; }
+    // The hint handler: the hint under the pointer or of the highlighted menu item.
+    void DisplayHint(std::string_view hint) { window.StatusBar1.SetCaption(hint); }
+    // Test mode from the marker file in the settings folder.
+    void ReadTestMarker();
+
+    DeviceLink& Link() { return link_; }
+    const DeviceLink& Link() const { return link_; }
+    const SettingsPaths& Paths() const { return paths_; }
+    const std::string& CurrentFileName() const { return currentFileName_; }
+    // Where the file dialogs start, and the file the settings remember as `IniDir`.
+    const std::filesystem::path& DialogFile() const { return dialogFile_; }
+    const std::string& IniDir() const { return iniDir_; }
+    const std::filesystem::path& DefaultParamFile() const { return defaultParamFile_; }
 
     // Operations.
     void GatherControls() { editor_.GatherControls(); }
@@ -40,6 +142,33 @@ class TFormHlav {
     void PushSnapshot() { editor_.PushSnapshot(); }
     void RestoreSnapshot() { editor_.RestoreSnapshot(); }
     void UpdateUndoControls() { editor_.UpdateUndoControls(); }
+
+    // Commands of the menu and the tool bar. Open and Save take the control the command came
+    // from: `&window.SpeedButtonOpen` / `&window.SpeedButtonSave` with Ctrl held start the
+    // dialog at the default parameter file.
+    void MenuNewClick();  // also `SpeedButton6`
+    void MenuOpenClick(const Control* sender = nullptr);
+    void MenuOpenExeDirClick();
+    void MenuSaveClick(const Control* sender = nullptr);
+    void MenuSaveExeDirClick();
+    void SpeedButtonPrintClick() {}  // the printout comes with its own component
+    void MenuPrintAllClick() {}
+    void MenuExitClick() { closeRequested_ = true; }
+    void MenuCom1Click(int index) { link_.MenuCom1Click(index); }  // index of the COM item
+    // Also `ButtonRead`, `BitBtnVerify`, `BitBtnProgram`.
+    void MenuReadClick() { link_.GetTransfer().MenuReadClick(); }
+    void MenuVerifyClick() { link_.GetTransfer().MenuVerifyClick(); }
+    void MenuProgramClick() { link_.GetTransfer().MenuProgramClick(); }
+    void MenuEnglishClick() { SwitchLanguage(kEnglish); }
+    void MenuGermanClick() { SwitchLanguage(kGerman); }
+    void MenuFrenchClick() { SwitchLanguage(kFrench); }
+    void MenuCzechClick() { SwitchLanguage(kCzech); }
+    void MenuContensClick();
+    void MenuAboutClick();
+
+    // A motorcycle or a synchronisation method was chosen on the Bike page.
+    void ComboBoxBikeChange() { BikeSelectionChange(); }
+    void ComboBoxSynchroChange() { BikeSelectionChange(); }
 
     // Handlers of the edit controls.
     void UpDownClick(UpDown& sender, bool up) { editor_.SpinnerClick(sender, up); }
@@ -71,7 +200,35 @@ class TFormHlav {
     void SpeedButtonZnovuClick() { editor_.Redo(); }
 
   private:
+    // Message boxes put a running transfer back to Idle first: the tick runs on behind them.
+    void ShowMessage(const std::string& text);
+    Answer AskYesNoCancel(const std::string& text);
+    void ShowTitle();
+    void SwitchLanguage(int language);
+    void BikeSelectionChange();
+    // The dialogs start at the default parameter file when Ctrl is held on this tool button.
+    void CtrlRule(const Control* sender, const Control& button);
+    void TakeSettings(const Settings& settings);
+    Settings CurrentSettings() const;
+    void TakeMonitorLabels();
+    void TakeUnitTexts();
+    void StatusTick();
+    void ShowLivePoint();
+    void KeepLastImage();
+
+    SerialPort& port_;
+    DeviceLink link_;
+    WindowLanguageTarget languageTarget_{window};
     ParameterEditor editor_;
+
+    std::string currentFileName_;
+    std::string iniDir_;
+    std::filesystem::path dialogFile_;
+    std::filesystem::path defaultParamFile_;
+    std::uint8_t statusCountdown_ = 0;
+    unsigned monitorRevisionShown_ = 0;
+    bool closeRequested_ = false;
+    bool lastImageDirty_ = false;  // a recorded change not yet in the last-image file
 };
 
 }  // namespace orvell

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace orvell {
 
@@ -16,7 +17,7 @@ struct ScreenSize {
 };
 
 class PlatformServices {
-public:
+  public:
     virtual ~PlatformServices() = default;
 
     // Modal boxes; the 55 ms tick keeps running while they are open.
@@ -37,6 +38,9 @@ public:
     // Pointer warp in screen coordinates, and the screen's size for centring the window.
     virtual void SetPointerPos(int x, int y) = 0;
     virtual ScreenSize Screen() const = 0;
+
+    // Shows the About window modally with this title; returns when it is closed.
+    virtual void ShowAboutWindow(std::string_view title) = 0;
 
     // Opens a document (the user manual) with the desktop's default program.
     virtual bool OpenDocument(const std::filesystem::path& path) = 0;

@@ -62,7 +62,10 @@ void ParameterEditor::ResetHistory() {
 
 void ParameterEditor::PushSnapshot() {
     const bool changed = history_.Push(image_, w_.PageControl1.ActivePageIndex());
-    if (changed) UpdateUndoControls();
+    if (changed) {
+        UpdateUndoControls();
+        seams_.recorder->ChangeRecorded();
+    }
     if (history_.ProgramAfterChange(changed, w_.CheckBoxProgHned.Checked())) {
         seams_.transfer->StartProgramTransfer();
     }
@@ -97,6 +100,7 @@ void ParameterEditor::Redo() {
 void ParameterEditor::AfterHistoryStep() {
     RestoreSnapshot();
     UpdateUndoControls();
+    seams_.recorder->ChangeRecorded();
     // The restored set was consistent when stored: no rules, no new snapshot.
     if (w_.CheckBoxProgHned.Checked()) seams_.transfer->StartProgramTransfer();
     state_.redrawRequest = kRedrawRescale;

@@ -52,6 +52,14 @@ class FocusChain {
     virtual void FocusNextControl() = 0;
 };
 
+// Told after every step that leaves the history at a new state (a new snapshot, an undo or a
+// redo), so that the state can be kept where a crash cannot lose it.
+class ChangeRecorder {
+  public:
+    virtual ~ChangeRecorder() = default;
+    virtual void ChangeRecorded() = 0;
+};
+
 }  // namespace orvell
 
 namespace orvell {
@@ -61,12 +69,13 @@ inline constexpr unsigned kRedrawRepaint = 1;
 inline constexpr unsigned kRedrawRescale = 2;  // recompute the scales, then repaint
 
 // Stand-ins for seams whose real side does not exist yet: no live point, no selection, no
-// grid view, no transfer, no focus chain.
+// grid view, no transfer, no focus chain, nothing kept.
 class NullSeams final : public LivePointSource,
                         public CellMarks,
                         public MapGridView,
                         public TransferStarter,
-                        public FocusChain {
+                        public FocusChain,
+                        public ChangeRecorder {
   public:
     LiveOperatingPoint LivePoint() const override { return {}; }
     bool SelectionPresent() const override { return false; }
@@ -75,6 +84,7 @@ class NullSeams final : public LivePointSource,
     void DrawSelection() override {}
     void StartProgramTransfer() override {}
     void FocusNextControl() override {}
+    void ChangeRecorded() override {}
 };
 
 // The seams one editor uses; every pointer is set (to a NullSeams when nothing better exists).
@@ -84,8 +94,9 @@ struct EditorSeams {
     MapGridView* grid = nullptr;
     TransferStarter* transfer = nullptr;
     FocusChain* focus = nullptr;
+    ChangeRecorder* recorder = nullptr;
 
-    static EditorSeams AllOf(NullSeams& none) { return {&none, &none, &none, &none, &none}; }
+    static EditorSeams AllOf(NullSeams& none) { return {&none, &none, &none, &none, &none, &none}; }
 };
 
 }  // namespace orvell

@@ -270,6 +270,12 @@ void Binder::PushColour(Entry& e) {
             } else {
                 e.widget->setAutoFillBackground(!IsSystemColour(e.colour));
                 SetRole(e.widget, QPalette::Window, e.colour);
+                if (!IsSystemColour(e.colour)) {
+                    // The pale grey of a greyed label vanishes on a lit background.
+                    QPalette palette = e.widget->palette();
+                    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(64, 64, 64));
+                    e.widget->setPalette(palette);
+                }
             }
             break;
         case ControlKind::CheckBox:

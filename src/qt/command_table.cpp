@@ -3,8 +3,6 @@
 #include <array>
 #include <utility>
 
-#include "app/form_hlav.h"
-
 namespace orvell {
 
 namespace {
@@ -117,13 +115,6 @@ int ComItemIndex(const WindowModel& window, const Control* sender) {
         if (sender == &window.MenuComItem[i]) return i;
     }
     return -1;
-}
-
-void PlugExistingHandlers(CommandTable& table, TFormHlav& form) {
-    table.Set("SpeedButtonZpetClick", [&form] { form.SpeedButtonZpetClick(); });
-    table.Set("SpeedButtonZnovuClick", [&form] { form.SpeedButtonZnovuClick(); });
-    table.Set("BitBtnAdvMinusClick", [&form] { form.BitBtnAdvMinusClick(); });
-    table.Set("BitBtnAdvPlusClick", [&form] { form.BitBtnAdvPlusClick(); });
 }
 
 }  // namespace orvell

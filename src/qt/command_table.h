@@ -13,8 +13,6 @@
 
 namespace orvell {
 
-class TFormHlav;
-
 struct CommandEvent {
     const Control* sender = nullptr;  // the menu item, button or list that fired
     int delta = 0;                    // wheel turn, in eighths of a degree
@@ -45,8 +43,5 @@ class CommandTable {
 
 // 0..30 for `MenuCom1` .. `MenuCom31`, -1 for any other control.
 int ComItemIndex(const WindowModel& window, const Control* sender);
-
-// Plugs in the handlers `TFormHlav` already has (undo, redo, advance steps).
-void PlugExistingHandlers(CommandTable& table, TFormHlav& form);
 
 }  // namespace orvell

@@ -5,32 +5,23 @@
 #include <QMessageBox>
 #include <QStyleFactory>
 #include <exception>
+#include <string>
+#include <vector>
 
-#include "app/form_hlav.h"
-#include "i18n/catalogue.h"
-#include "qt/command_table.h"
-#include "qt/interim_start.h"
-#include "qt/main_window.h"
-#include "qt/qt_platform.h"
+#include "qt/front.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ORVELL"));
+    QApplication::setApplicationVersion(QStringLiteral(ORVELL_VERSION));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("orvell")));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     if (QIcon::themeName().isEmpty()) QIcon::setThemeName(QStringLiteral("Adwaita"));
     try {
-        orvell::TFormHlav form;
-        orvell::CommandTable commands;
-        orvell::PlugExistingHandlers(commands, form);
-        orvell::MessageTexts texts;
-        const int language = argc > 1 ? orvell::LanguageFromArgument(argv[1]).value_or(0) : 0;
-        orvell::InterimStart(form, language, texts);
-
-        orvell::MainWindow window(form, commands);
-        orvell::QtPlatformServices platform(&window);
-        commands.Set("MenuExitClick", [&window] { window.close(); });
-        window.show();
-        window.StartTimer();
+        orvell::FormOptions options;
+        options.arguments.assign(argv + 1, argv + argc);
+        orvell::Front front(std::move(options));
+        front.Show();
         return QApplication::exec();
     } catch (const std::exception& error) {
         QMessageBox::critical(nullptr, QApplication::applicationName(),

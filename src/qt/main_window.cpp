@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -638,6 +639,16 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (event->spontaneous()) KeepBoundsInModel();
+}
+
+bool MainWindow::event(QEvent* event) {
+    // The hint under the pointer goes through the window object, which owns the status bar.
+    if (event->type() == QEvent::StatusTip) {
+        form_.DisplayHint(static_cast<QStatusTipEvent*>(event)->tip().toStdString());
+        binder_.Sync();
+        return true;
+    }
+    return QMainWindow::event(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

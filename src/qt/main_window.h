@@ -36,6 +36,7 @@ class MainWindow : public QMainWindow, public FocusChain {
     void FocusNextControl() override { focusNextChild(); }
 
   protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -97,6 +97,14 @@ ScreenSize QtPlatformServices::Screen() const {
     return {size.width(), size.height()};
 }
 
+void QtPlatformServices::ShowAboutWindow(std::string_view title) {
+    // A plain box until the About window has its own content.
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title.data(), qsizetype(title.size())),
+                    QStringLiteral("ORVELL %1").arg(QApplication::applicationVersion()),
+                    QMessageBox::Ok, window_);
+    box.exec();
+}
+
 bool QtPlatformServices::OpenDocument(const std::filesystem::path& path) {
     // A bare name is looked up in the working folder; a missing file is a failure, whatever
     // the desktop would have said about it.

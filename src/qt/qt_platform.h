@@ -9,8 +9,10 @@ namespace orvell {
 
 class QtPlatformServices : public PlatformServices {
   public:
-    // `window` parents the dialogs and is what a printout shows.
-    explicit QtPlatformServices(QWidget* window) : window_(window) {}
+    // `window` parents the dialogs and is what a printout shows. The services exist before
+    // the main window does: the start-up asks them for the screen and may show messages.
+    explicit QtPlatformServices(QWidget* window = nullptr) : window_(window) {}
+    void SetWindow(QWidget* window) { window_ = window; }
 
     void ShowMessage(const std::string& text) override;
     Answer AskYesNoCancel(const std::string& text) override;
@@ -22,6 +24,7 @@ class QtPlatformServices : public PlatformServices {
     bool CtrlDown() const override;
     void SetPointerPos(int x, int y) override;
     ScreenSize Screen() const override;
+    void ShowAboutWindow(std::string_view title) override;
     bool OpenDocument(const std::filesystem::path& path) override;
     bool PrintWindowImage() override;
     std::string DateText() const override;
@@ -29,7 +32,7 @@ class QtPlatformServices : public PlatformServices {
     std::filesystem::path ExecutableDir() const override;
 
   private:
-    QWidget* window_;
+    QWidget* window_ = nullptr;
 };
 
 }  // namespace orvell

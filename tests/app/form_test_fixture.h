@@ -7,6 +7,8 @@
 
 #include "app/form_hlav.h"
 #include "core/bike_presets.h"
+#include "fake_platform.h"
+#include "temp_folder.h"
 
 namespace orvell {
 
@@ -44,7 +46,11 @@ struct FakeFocus : FocusChain {
 class FormTest : public ::testing::Test {
   protected:
     FormTest() {
-        form.seams = {&link, &selection, &grid, &link, &focus};
+        form.seams.live = &link;
+        form.seams.marks = &selection;
+        form.seams.grid = &grid;
+        form.seams.transfer = &link;
+        form.seams.focus = &focus;
         focus.form = &form;
         // The start-up order of the window: defaults for the start-up bike, rules, refresh,
         // history, layout.
@@ -74,7 +80,9 @@ class FormTest : public ::testing::Test {
     }
     WindowModel& w() { return form.window; }
 
-    TFormHlav form;
+    testing::TempFolder folder;
+    testing::FakePlatform platform;
+    TFormHlav form{platform, FormOptions{folder.Path(), {}, nullptr}};
     FakeLink link;
     FakeSelection selection;
     FakeGrid grid;

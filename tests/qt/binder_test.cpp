@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QWheelEvent>
 
@@ -68,8 +69,7 @@ TEST_F(QtWindowTest, PushesOnlyWhatChanged) {
 TEST_F(QtWindowTest, ALanguageSwitchReachesTabsMenusAndCheckMarks) {
     auto* pages = Widget<QTabWidget>(w().PageControl1);
     EXPECT_EQ(pages->tabText(0), QStringLiteral("Miscellaneous"));
-    SwitchLanguage(form, 1, texts);
-    window->Bindings().Sync();
+    window->Bindings().ActionOf(w().MenuGerman)->trigger();
     EXPECT_EQ(pages->tabText(0).toStdString(), w().TabSheetRuzne.Caption());
     EXPECT_NE(pages->tabText(0), QStringLiteral("Miscellaneous"));
     EXPECT_EQ(Widget<QCheckBox>(w().CheckBoxProgHned)->text().toStdString(),
@@ -181,31 +181,39 @@ TEST_F(QtWindowTest, MenusToolBarAndShortcutsRunTheirCommands) {
     int reads = 0;
     commands.Set("MenuProgramClick", [&programs] { ++programs; });
     commands.Set("MenuReadClick", [&reads] { ++reads; });
-    QTest::keyClick(window.get(), Qt::Key_F9);
+    QTest::keyClick(window, Qt::Key_F9);
     EXPECT_EQ(programs, 1);
     QTest::mouseClick(Widget(w().ButtonRead), Qt::LeftButton);
     window->Bindings().ActionOf(w().MenuRead)->trigger();
     EXPECT_EQ(reads, 2);
 
-    // Without a handler the port items keep the model's check marks.
+    // A port item opens its port and moves the check mark.
     QAction* com5 = window->Bindings().ActionOf(w().MenuComItem[4]);
     com5->trigger();
-    EXPECT_FALSE(com5->isChecked());
-    int port = -1;
-    commands.Set("MenuCom1Click", [this, &port](CommandEvent& event) {
-        port = ComItemIndex(w(), event.sender);
-        for (int i = 0; i < kComItems; ++i) w().MenuComItem[i].SetChecked(i == port);
-    });
-    com5->trigger();
-    EXPECT_EQ(port, 4);
     EXPECT_TRUE(com5->isChecked());
+    EXPECT_FALSE(window->Bindings().ActionOf(w().MenuComItem[0])->isChecked());
+    EXPECT_EQ(line.openedPaths.back(), "/dev/ttyUSB4");
 
     // Undo on the tool bar, redo by Ctrl+Alt+Z.
     ClickArrow(Widget(w().UpDownOmez2), true);
     QTest::mouseClick(Widget(w().SpeedButtonZpet), Qt::LeftButton);
     EXPECT_EQ(form.image.LimiterSpeed(), 110);
-    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
+    QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(form.image.LimiterSpeed(), 111);
+}
+
+TEST_F(QtWindowTest, ExitClosesTheWindowAndKeepsThePageInTheSettings) {
+    auto* pages = Widget<QTabWidget>(w().PageControl1);
+    QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {},
+                      pages->tabBar()->tabRect(kPageServo).center());
+    EXPECT_EQ(w().PageControl1.ActivePageIndex(), kPageServo);
+    window->Bindings().ActionOf(w().MenuExit)->trigger();
+    EXPECT_FALSE(window->isVisible());
+    // Closing ran FormClose, which wrote the settings with the page the user left open.
+    const std::string settings = testing::ReadFile(folder / kSettingsFileName);
+    EXPECT_NE(settings.find("PageControl1->ActivePageIndex=" + std::to_string(kPageServo)),
+              std::string::npos)
+        << settings;
 }
 
 TEST_F(QtWindowTest, TheTickRunsTheTimerHandlerAndShowsItsWork) {

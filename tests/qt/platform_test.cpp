@@ -28,7 +28,7 @@ TEST_F(QtWindowTest, MessageBoxesKeepTheTickRunning) {
         }
     });
     window->StartTimer();
-    QtPlatformServices platform(window.get());
+    QtPlatformServices platform(window);
     platform.ShowMessage("Com opening error!");
     EXPECT_GE(ticks, 4);
 
@@ -41,7 +41,7 @@ TEST_F(QtWindowTest, MessageBoxesKeepTheTickRunning) {
 }
 
 TEST_F(QtWindowTest, DesktopFacts) {
-    QtPlatformServices platform(window.get());
+    QtPlatformServices platform(window);
     const std::string dir = platform.ExecutableDir().string();
     ASSERT_FALSE(dir.empty());
     EXPECT_EQ(dir.back(), '/');

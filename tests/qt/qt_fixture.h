@@ -1,4 +1,5 @@
-// The real main window on the offscreen platform, started as the program starts it.
+// The real program on the offscreen platform, started as `main` starts it: in a settings folder
+// of its own, on an in-process line to a simulated unit whose answers arrive with the next tick.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -6,12 +7,13 @@
 #include <QApplication>
 #include <QStyleFactory>
 #include <QTest>
+#include <cstdlib>
 #include <memory>
+#include <string>
 
-#include "app/form_hlav.h"
-#include "qt/command_table.h"
-#include "qt/interim_start.h"
-#include "qt/main_window.h"
+#include "link_fakes.h"
+#include "qt/front.h"
+#include "temp_folder.h"
 
 namespace orvell {
 
@@ -26,17 +28,26 @@ inline void EnsureApplication() {
     (void)app;
 }
 
+// The device map must not be pointed elsewhere by the machine running the tests.
+inline void ForgetPortOverrides() {
+    for (int com = 1; com <= kComPortCount; ++com) {
+        ::unsetenv(("ORVELL_COM" + std::to_string(com)).c_str());
+    }
+}
+
 class QtWindowTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { EnsureApplication(); }
 
     QtWindowTest() {
-        InterimStart(form, 0, texts);
-        PlugExistingHandlers(commands, form);
-        window = std::make_unique<MainWindow>(form, commands);
+        // The unit answers what the previous tick sent, then the window ticks.
+        commands.Set("Timer1Timer", [this] {
+            line.DeliverTick();
+            form.Timer1Timer();
+        });
         window->show();
-        QApplication::setActiveWindow(window.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QApplication::setActiveWindow(window);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
     }
 
     template <class W = QWidget>
@@ -51,10 +62,16 @@ class QtWindowTest : public ::testing::Test {
         window->Bindings().Sync();
     }
 
-    TFormHlav form;
-    CommandTable commands;
-    MessageTexts texts;
-    std::unique_ptr<MainWindow> window;
+    testing::TempFolder folder;
+    sim::SimulatedUnit unit;
+    testing::UnitLine line{unit};
+    std::unique_ptr<Front> front = [this] {
+        ForgetPortOverrides();
+        return std::make_unique<Front>(FormOptions{folder.Path(), {}, &line});
+    }();
+    TFormHlav& form = front->form;
+    CommandTable& commands = front->commands;
+    MainWindow* window = front->window.get();
 };
 
 }  // namespace orvell

@@ -1,76 +1,59 @@
-// Writes a picture of each page of the main window: screenshots <folder> [language 0..3].
-// Not a test; it is how the pictures in docs/screenshots are made and looked at.
+// Writes a picture of each page of the main window, as the program starts:
+//   screenshots <folder> [language argument] [suffix]
+// The port is whatever COM1 maps to (ORVELL_COM1), so the pictures show a connected simulated
+// unit or none. The settings live in a fresh folder. Not a test; it is how the pictures in
+// docs/screenshots are made and looked at.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QStyleFactory>
 #include <cstdlib>
+#include <filesystem>
 
-#include "app/form_hlav.h"
-#include "qt/command_table.h"
-#include "qt/interim_start.h"
-#include "qt/main_window.h"
+#include "qt/front.h"
+
+namespace {
+
+// Runs the event loop, and with it the tick, for a while.
+void RunFor(int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     if (QIcon::themeName().isEmpty()) QIcon::setThemeName(QStringLiteral("Adwaita"));
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    const int language = argc > 2 ? std::atoi(argv[2]) : 0;
-    const char* suffix[] = {"en", "de", "fr", "cz"};
+    const QString suffix = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("en");
 
-    orvell::TFormHlav form;
-    orvell::CommandTable commands;
-    orvell::MessageTexts texts;
-    orvell::InterimStart(form, language, texts);
-    // Show every part of the pages: servo on, the whole map in use.
-    form.window.CheckBoxPrivEnable.SetChecked(true);
-    form.window.CheckBoxTpsMapa.SetChecked(true);
-    form.CheckBoxMouseUp();
-    orvell::MainWindow window(form, commands);
-    window.show();
-    const orvell::ParamImage saved = form.image;
-    const char* pages[] = {"misc", "bike", "advance", "servo"};
-    for (int page = 0; page < 4; ++page) {
-        form.window.PageControl1.SetActivePageIndex(page);
-        window.Bindings().Sync();
-        QApplication::processEvents();
-        const bool saved = window.grab().save(
-            QStringLiteral("%1/%2-%3.png")
-                .arg(folder, QLatin1String(pages[page]), QLatin1String(suffix[language & 3])));
-        if (!saved) return 1;
-    }
-    // The bike page with the synchronisation open for editing: the special entry, one lobe,
-    // four outputs.
+    char pattern[] = "/tmp/orvell-shots-XXXXXX";
+    const std::filesystem::path settings = ::mkdtemp(pattern);
+    orvell::FormOptions options{settings, {}, nullptr};
+    if (argc > 2) options.arguments.emplace_back(argv[2]);
+    int failures = 0;
     {
-        orvell::ParamImage special = form.image;
-        special.SetBikeCode(22);
-        special.SetSyncMethod(0);
-        special.SetChannelCount(4);
-        form.image = special;
-        form.RunChangePipeline();
-        form.window.PageControl1.SetActivePageIndex(1);
-        window.Bindings().Sync();
-        QApplication::processEvents();
-        const QString name = QStringLiteral("%1/bike-special-%2.png")
-                                 .arg(folder)
-                                 .arg(QLatin1String(suffix[language & 3]));
-        if (!window.grab().save(name)) return 1;
-        form.image = saved;
-        form.RunChangePipeline();
+        orvell::Front front(std::move(options));
+        orvell::TFormHlav& form = front.form;
+        // Show every part of the pages: servo on, the whole map in use.
+        form.window.CheckBoxPrivEnable.SetChecked(true);
+        form.window.CheckBoxTpsMapa.SetChecked(true);
+        form.CheckBoxMouseUp();
+        front.Show();
+        RunFor(2500);  // the unit is found and the monitor runs
+        const char* pages[] = {"misc", "bike", "advance", "servo"};
+        for (int page = 0; page < 4; ++page) {
+            form.window.PageControl1.SetActivePageIndex(page);
+            RunFor(400);
+            const QString name =
+                QStringLiteral("%1/%2-%3.png").arg(folder, QLatin1String(pages[page]), suffix);
+            if (!front.window->grab().save(name)) ++failures;
+        }
+        front.window->close();
     }
-
-    // The map page in its 2D and 3D views.
-    form.window.PageControl1.SetActivePageIndex(2);
-    for (const int mode : {1, 2}) {
-        form.window.SetMapMode(mode);
-        form.AMapFormClick();
-        window.Bindings().Sync();
-        QApplication::processEvents();
-        const QString name = QStringLiteral("%1/advance-%2d-%3.png")
-                                 .arg(folder)
-                                 .arg(mode + 1)
-                                 .arg(QLatin1String(suffix[language & 3]));
-        if (!window.grab().save(name)) return 1;
-    }
-    return 0;
+    std::filesystem::remove_all(settings);
+    return failures == 0 ? 0 : 1;
 }

@@ -1,0 +1,55 @@
+// A desktop that answers nothing and a settings folder of its own, for benchmarks of the main
+// window.
+#pragma once
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "app/platform.h"
+
+namespace orvell {
+
+class InertPlatform : public PlatformServices {
+  public:
+    void ShowMessage(const std::string&) override {}
+    Answer AskYesNoCancel(const std::string&) override { return Answer::Cancel; }
+    std::optional<std::filesystem::path> OpenFileDialog(const std::filesystem::path&) override {
+        return std::nullopt;
+    }
+    std::optional<std::filesystem::path> SaveFileDialog(const std::filesystem::path&) override {
+        return std::nullopt;
+    }
+    bool ShiftDown() const override { return false; }
+    bool CtrlDown() const override { return false; }
+    void SetPointerPos(int, int) override {}
+    ScreenSize Screen() const override { return {1920, 1080}; }
+    void ShowAboutWindow(std::string_view) override {}
+    bool OpenDocument(const std::filesystem::path&) override { return false; }
+    bool PrintWindowImage() override { return false; }
+    std::string DateText() const override { return {}; }
+    std::string TimeText() const override { return {}; }
+    std::filesystem::path ExecutableDir() const override { return "/nonexistent/"; }
+};
+
+class BenchFolder {
+  public:
+    BenchFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "orvell-bench-XXXXXX").string();
+        path_ = mkdtemp(pattern.data());
+    }
+    ~BenchFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    BenchFolder(const BenchFolder&) = delete;
+    BenchFolder& operator=(const BenchFolder&) = delete;
+    const std::filesystem::path& Path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+}  // namespace orvell

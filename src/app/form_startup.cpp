@@ -1,0 +1,212 @@
+// Start-up, the 55 ms tick and shutdown of the main window.
+#include <cctype>
+#include <charconv>
+
+#include "app/form_hlav.h"
+#include "app/last_image_file.h"
+#include "core/bike_presets.h"
+#include "core/param_file.h"
+#include "core/text_scanner.h"
+#include "i18n/apply_language.h"
+#include "i18n/catalogue.h"
+
+namespace orvell {
+
+namespace {
+
+constexpr std::string_view kPortsSection = "PORTS";
+constexpr int kPageCount = 4;
+
+// "COM5=/dev/ttyS9" entries; keys that do not name a COM number are not ours.
+std::map<int, std::string> PortOverrides(const IniFile& ini) {
+    std::map<int, std::string> ports;
+    for (const auto& [key, path] : ini.ReadSection(kPortsSection)) {
+        if (key.size() < 4) continue;
+        bool com = true;
+        for (std::size_t i = 0; i < 3; ++i) {
+            com = com && std::toupper(static_cast<unsigned char>(key[i])) == "COM"[i];
+        }
+        int n = 0;
+        const char* end = key.data() + key.size();
+        const auto [ptr, ec] = std::from_chars(key.data() + 3, end, n);
+        if (com && ec == std::errc{} && ptr == end && n >= 1 && n <= kComPortCount) ports[n] = path;
+    }
+    return ports;
+}
+
+void ShowLabel(const LabelState& state, Label& label) {
+    label.SetCaption(state.text);
+    if (state.colour) label.SetColor(*state.colour);
+}
+
+}  // namespace
+
+void TFormHlav::FormCreate() {
+    // The control table and the COM menu were built with the window model; the front end
+    // installs DisplayHint as the hint handler.
+    Settings settings;  // the values the sequence has before the settings are read
+    settings.portChoice = 1;
+
+    image.SetBikeCode(kStartupBikeCode);
+    ApplyDefaults(image);
+    ApplyBikePreset(image);
+
+    const ScreenSize screen = platform_.Screen();
+    Window& form = window.FormHlav;
+    form.SetLeft((screen.width - form.Width()) / 2);
+    form.SetTop((screen.height - form.Height()) / 2);
+    settings.left = form.Left();
+    settings.top = form.Top();
+    settings.width = form.Width();
+    settings.height = form.Height();
+    settings.activePageIndex = window.PageControl1.ActivePageIndex();
+
+    defaultParamFile_ = platform_.ExecutableDir() / kDefaultParamFileName;
+
+    const IniFile ini = IniFile::Load(paths_.settingsFile);
+    ReadSettings(ini, settings);
+    ReadLastImageFile(paths_.lastImageFile, image);
+    link_.SetPortOverrides(PortOverrides(ini));
+    TakeSettings(settings);
+
+    if (!options_.arguments.empty()) {
+        if (const auto language = LanguageFromArgument(options_.arguments.front())) {
+            boundedSettings.languageIndex = *language;
+        }
+    }
+
+    // The silence counter starts at 18 in the link: lost until the unit first answers.
+    ApplyConsistencyRules();
+    link_.SetPortChoice(boundedSettings.portChoice);
+    link_.SetAutoPortNumber(boundedSettings.autoPortNumber);
+    LoadMessages(boundedSettings.languageIndex, texts);
+    RefreshControls();
+    ResetHistory();
+    link_.OpenPort();
+    ApplyLanguage(boundedSettings.languageIndex, currentFileName_, texts, languageTarget_);
+    RefreshControls();
+
+    HideStatus();
+    window.CGaugeProgram.SetMaxValue(kTransferGaugeMaximum);
+    window.LabelEeDataErr.SetVisible(false);
+    window.LabelVersion.SetVisible(false);
+    ReadTestMarker();
+    for (Label& label : window.LabelTest) label.SetVisible(editorState.testMode);
+    UpdateLayout();
+}
+
+void TFormHlav::TakeSettings(const Settings& s) {
+    window.FormHlav.SetBounds(s.left, s.top, s.width, s.height);
+    boundedSettings.portChoice = s.portChoice;
+    boundedSettings.autoPortNumber = s.autoPortNumber;
+    boundedSettings.languageIndex = s.languageIndex;
+    currentFileName_ = s.fileName;
+    iniDir_ = s.iniDir;
+    dialogFile_ = s.iniDir;
+    // A page index from elsewhere that names no page leaves the page as it is.
+    if (s.activePageIndex >= 0 && s.activePageIndex < kPageCount) {
+        window.PageControl1.SetActivePageIndex(s.activePageIndex);
+    }
+}
+
+Settings TFormHlav::CurrentSettings() const {
+    Settings s;
+    const Window& form = window.FormHlav;
+    s.left = form.Left();
+    s.top = form.Top();
+    s.width = form.Width();
+    s.height = form.Height();
+    s.portChoice = boundedSettings.portChoice;
+    s.autoPortNumber = boundedSettings.autoPortNumber;
+    s.languageIndex = boundedSettings.languageIndex;
+    s.fileName = currentFileName_;
+    s.iniDir = iniDir_;
+    s.activePageIndex = window.PageControl1.ActivePageIndex();
+    return s;
+}
+
+void TFormHlav::ReadTestMarker() {
+    editorState.testMode = false;
+    std::string text;
+    if (!ReadWholeFile(paths_.settingsFile.parent_path() / kTestMarkerFileName, text)) return;
+    TextScanner scanner(text);
+    for (std::string_view word = scanner.NextWord(); !word.empty(); word = scanner.NextWord()) {
+        if (word == kTestMarkerWord) editorState.testMode = true;
+    }
+}
+
+void TFormHlav::Timer1Timer() {
+    link_.PollReceive();
+    TakeMonitorLabels();
+    // The map views poll the keys and repaint here once they exist.
+    link_.TransferTick();
+    StatusTick();
+    link_.WatchdogTick();
+    if (window.LabelSpojeni.Visible()) window.LabelVersion.SetVisible(false);
+    ShowLivePoint();
+    KeepLastImage();
+}
+
+void TFormHlav::KeepLastImage() {
+    // The next start restores the last recorded state even after a crash or a power cut. Written
+    // from the tick rather than the edit, so that edits stay instant and a burst of them costs
+    // one write; a file that cannot be written is tried again after the next change.
+    if (!lastImageDirty_) return;
+    lastImageDirty_ = false;
+    WriteLastImageFile(paths_.lastImageFile, image);
+}
+
+void TFormHlav::TakeMonitorLabels() {
+    if (link_.MonitorRevision() == monitorRevisionShown_) return;
+    monitorRevisionShown_ = link_.MonitorRevision();
+    const MonitorDisplay& d = link_.MonitorLabels();
+    WindowModel& w = window;
+    ShowLabel(d.LabelRpm, w.LabelRpm);
+    w.CGaugeRpm.SetProgress(d.CGaugeRpm);
+    ShowLabel(d.LabelNapeti, w.LabelNapeti);
+    ShowLabel(d.LabelBlocking1, w.LabelBlocking1);
+    for (int c = 0; c < kChannels; ++c) ShowLabel(d.LabelAdvance[c], w.LabelAdvance[c]);
+    ShowLabel(d.LabelMonPilotLight, w.LabelMonPilotLight);
+    ShowLabel(d.LabelMonSnimac1, w.LabelMonSnimac1);
+    ShowLabel(d.LabelMonSnimac2, w.LabelMonSnimac2);
+    ShowLabel(d.LabelTpsMon, w.LabelTpsMon);
+    w.CGaugeTps.SetProgress(d.CGaugeTps);
+    ShowLabel(d.LabelPriveraPoz, w.LabelPriveraPoz);
+    ShowLabel(d.LabelPriveraMer, w.LabelPriveraMer);
+    w.LabelPriveraPoz.SetVisible(d.LabelPriveraPoz.visible);
+    w.LabelPriveraMer.SetVisible(d.LabelPriveraMer.visible);
+    ShowLabel(d.LabelVersion, w.LabelVersion);
+    w.LabelVersion.SetVisible(d.LabelVersion.visible);
+    w.LabelEeDataErr.SetVisible(d.LabelEeDataErr.visible);
+    ShowLabel(d.LabelPocetProgramovani, w.LabelPocetProgramovani);
+    for (int i = 0; i < kMonitorTestLabels; ++i) ShowLabel(d.LabelTest[i], w.LabelTest[i]);
+    ShowLabel(d.LabelMonInput1In, w.LabelMonInput1In);
+    ShowLabel(d.LabelMonInput2In, w.LabelMonInput2In);
+    ShowLabel(d.LabelClutchMon, w.LabelClutchMon);
+    ShowLabel(d.LabelKillSwitch, w.LabelKillSwitch);
+}
+
+void TFormHlav::ShowLivePoint() {
+    const LiveColours c = ColoursFor(link_.ShowLivePoint(window.CheckBoxTpsMapa.Checked()));
+    WindowModel& w = window;
+    for (int k = 0; k < kAxisPoints; ++k) {
+        w.EditRpmAdv[k].SetColor(c.EditRpmAdv[k]);
+        w.LabelTps[k].SetColor(c.LabelTps[k]);
+        w.EditRpmPriv[k].SetColor(c.EditRpmPriv[k]);
+        w.EditNapPriv[k].SetColor(c.EditNapPriv[k]);
+    }
+    for (int k = 0; k < kMapRows * kMapColumns; ++k) w.EditCell[k].SetColor(c.MapCell[k]);
+}
+
+void TFormHlav::FormClose() {
+    link_.ClosePort();
+    GatherControls();
+    // The link moves the port on by itself (COM menu, automatic search); the rules bound it.
+    boundedSettings.portChoice = link_.PortChoice();
+    boundedSettings.autoPortNumber = link_.AutoPortNumber();
+    ApplyConsistencyRules();
+    WriteSettings(paths_, CurrentSettings(), image);
+    lastImageDirty_ = false;
+}
+
+}  // namespace orvell

@@ -1,0 +1,36 @@
+// The program as it starts: the desktop services, the main window object started from its
+// settings folder, every command plugged in, and the window built and wired to the tick and
+// to closing. `main` runs one; the tests, the screenshot tool and the benchmark run the same.
+#pragma once
+
+#include <memory>
+
+#include "app/form_hlav.h"
+#include "qt/command_table.h"
+#include "qt/main_window.h"
+#include "qt/qt_platform.h"
+
+namespace orvell {
+
+class Front {
+  public:
+    // Runs `FormCreate()` and builds the window; the window is not shown yet.
+    explicit Front(FormOptions options);
+    ~Front();
+    Front(const Front&) = delete;
+    Front& operator=(const Front&) = delete;
+
+    // Shows the window and starts the 55 ms tick.
+    void Show();
+
+    QtPlatformServices platform;
+    TFormHlav form;
+    CommandTable commands;
+    std::unique_ptr<MainWindow> window;
+};
+
+// Plugs every command of the menus, the tool bar and the window into the table. Exit closes
+// `window`, whose closing runs `FormClose`.
+void PlugShellCommands(CommandTable& table, TFormHlav& form, MainWindow& window);
+
+}  // namespace orvell

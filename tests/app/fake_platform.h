@@ -1,0 +1,86 @@
+// The desktop as the tests see it: it records every box, dialog, document and print it is asked
+// for and answers from scripted queues.
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/platform.h"
+
+namespace orvell::testing {
+
+class FakePlatform : public PlatformServices {
+  public:
+    void ShowMessage(const std::string& text) override {
+        messages.push_back(text);
+        if (duringBox) duringBox();
+    }
+    Answer AskYesNoCancel(const std::string& text) override {
+        questions.push_back(text);
+        if (duringBox) duringBox();
+        if (answers.empty()) return Answer::Cancel;
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    std::optional<std::filesystem::path> OpenFileDialog(
+        const std::filesystem::path& startFile) override {
+        openDialogStarts.push_back(startFile);
+        return Next(chosenFiles);
+    }
+    std::optional<std::filesystem::path> SaveFileDialog(
+        const std::filesystem::path& startFile) override {
+        saveDialogStarts.push_back(startFile);
+        return Next(chosenFiles);
+    }
+    bool ShiftDown() const override { return shift; }
+    bool CtrlDown() const override { return ctrl; }
+    void SetPointerPos(int x, int y) override { pointer = {x, y}; }
+    ScreenSize Screen() const override { return screen; }
+    void ShowAboutWindow(std::string_view title) override { aboutTitles.emplace_back(title); }
+    bool OpenDocument(const std::filesystem::path& path) override {
+        openedDocuments.push_back(path);
+        return documentOpens;
+    }
+    bool PrintWindowImage() override {
+        ++prints;
+        return true;
+    }
+    std::string DateText() const override { return "11.12.2026"; }
+    std::string TimeText() const override { return "08:00:00"; }
+    std::filesystem::path ExecutableDir() const override { return executableDir; }
+
+    // Scripted answers: the next file a dialog returns (nullopt: cancelled), the next answer.
+    std::deque<std::optional<std::filesystem::path>> chosenFiles;
+    std::deque<Answer> answers;
+    std::function<void()> duringBox;  // runs while a box is open, as the tick does
+    bool shift = false;
+    bool ctrl = false;
+    bool documentOpens = true;
+    ScreenSize screen{1920, 1080};
+    std::filesystem::path executableDir = "/opt/orvell/";
+
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    std::vector<std::filesystem::path> openDialogStarts;
+    std::vector<std::filesystem::path> saveDialogStarts;
+    std::vector<std::filesystem::path> openedDocuments;
+    std::vector<std::string> aboutTitles;
+    std::pair<int, int> pointer{0, 0};
+    int prints = 0;
+
+  private:
+    static std::optional<std::filesystem::path> Next(
+        std::deque<std::optional<std::filesystem::path>>& queue) {
+        if (queue.empty()) return std::nullopt;
+        auto next = queue.front();
+        queue.pop_front();
+        return next;
+    }
+};
+
+}  // namespace orvell::testing

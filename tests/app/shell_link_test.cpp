@@ -1,0 +1,148 @@
+// Program, Verify and Read from the menu against the simulated unit: in-process with answers one
+// tick later, and over a real pseudo-terminal through the settings file's port map.
+#include <poll.h>
+
+#include <chrono>
+
+#include "pty_unit.h"
+#include "shell_fixture.h"
+
+namespace orvell {
+namespace {
+
+using testing::ShellTest;
+
+TEST_F(ShellTest, ProgramThenVerifyShowTheirStatusTextsInOrder) {
+    Start();
+    Tick(10);
+    Type(w().EditBaseAdv, "12");
+    form->MenuProgramClick();
+    // The verified Program reads as such from the very tick that ends it.
+    EXPECT_EQ(RunTransfer(),
+              (std::vector<std::string>{"Program device:", "Verify::", "Program device:: OK"}));
+    EXPECT_TRUE(testing::BlocksEqual(unit, image(), false));
+    EXPECT_EQ(unit.Block(1)[field::kBaseAdvance], 12);
+
+    // The unit stores what it got; the line reports it until the countdown runs out.
+    std::vector<std::string> after;
+    for (int i = 0; i < 300 && w().LabelHlaseni.Visible(); ++i) {
+        Tick();
+        if (after.empty() || after.back() != w().LabelHlaseni.Caption()) {
+            after.push_back(w().LabelHlaseni.Caption());
+        }
+    }
+    EXPECT_EQ(after,
+              (std::vector<std::string>{"Program device:: OK", "Saving:", "Program device:: OK"}));
+    EXPECT_FALSE(w().LabelHlaseni.Visible());
+
+    form->MenuVerifyClick();
+    EXPECT_EQ(RunTransfer(), (std::vector<std::string>{"Verify:", "Verify:: OK"}));
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(ShellTest, ReadReplacesTheImageDropsTheFileNameAndStaysOutOfTheHistory) {
+    ParamImage programmed = testing::StartUpImage();
+    programmed.SetBaseAdvance(21);
+    unit.SetBlocks(programmed);
+    WriteSettingsFile("File=/tmp/tune.ign\r\n");
+    Start();
+    Type(w().EditBaseAdv, "9");
+    form->MenuReadClick();
+    EXPECT_EQ(w().FormHlav.Caption(), "  ORVELL       ");
+    EXPECT_EQ(RunTransfer().back(), "Verify:: OK");
+    EXPECT_EQ(image().BaseAdvance(), 21);
+    EXPECT_EQ(w().EditBaseAdv.Text(), "21");
+    EXPECT_EQ(form->CurrentFileName(), "");
+    EXPECT_EQ(w().LabelVerze1.Caption(), DecodeUnitInfo(unit.Block0()).programId);
+    EXPECT_NE(w().LabelVerze1.Caption(), "QMX42");
+    // Undo goes back past the read to the state before the last recorded change.
+    form->SpeedButtonZpetClick();
+    EXPECT_EQ(image().BaseAdvance(), testing::StartUpImage().BaseAdvance());
+}
+
+TEST_F(ShellTest, StatusTextsFollowTheLanguage) {
+    unit.SetBlocks(testing::StartUpImage());
+    Start();
+    form->MenuGermanClick();
+    form->MenuVerifyClick();
+    EXPECT_EQ(RunTransfer().front(), "Vergleichen:");
+    EXPECT_EQ(w().LabelHlaseni.Caption(), "Vergleichen:: OK");
+}
+
+TEST_F(ShellTest, AMessageBoxPutsARunningTransferBackToIdle) {
+    Start();
+    std::vector<TransferMode> modes;
+    platform.duringBox = [&] {
+        modes.push_back(form->Link().GetTransfer().Mode());
+        Tick();  // the tick runs on behind the box
+    };
+    form->MenuProgramClick();
+    Tick();
+    form->MenuNewClick();  // answered Cancel
+    EXPECT_EQ(modes, std::vector<TransferMode>{TransferMode::Idle});
+    Tick(300);
+    EXPECT_NE(w().LabelHlaseni.Caption(), "Program device:: OK");
+}
+
+// The program's own POSIX port, mapped to a pseudo-terminal by the settings file.
+class ShellPtyTest : public ShellTest {
+  protected:
+    ShellPtyTest() : pty(unit, testing::FastPty()) {
+        std::string error;
+        if (!pty.Open(&error)) ADD_FAILURE() << error;
+        WriteSettingsFile("ComPort=9\r\n[PORTS]\r\nCOM9=" + pty.DevicePath() + "\r\n");
+        form = std::make_unique<TFormHlav>(platform, FormOptions{folder.Path(), {}, &port});
+        form->FormCreate();
+    }
+    // One tick, then the request crosses to the unit and its answer comes back (bounded).
+    void PtyTick() {
+        using Clock = std::chrono::steady_clock;
+        form->Timer1Timer();
+        const auto deadline = Clock::now() + std::chrono::seconds(3);
+        const auto answered = pty.AnswersSent();
+        while (pty.RequestsSeen() < port.writes && Clock::now() < deadline) pty.Service(20);
+        if (pty.AnswersSent() == answered) return;
+        while (port.QueuedBytes() < kFrameSize && Clock::now() < deadline) {
+            pollfd p{port.real.Descriptor(), POLLIN, 0};
+            ::poll(&p, 1, 5);
+        }
+    }
+    std::string RunPtyTransfer() {
+        for (int i = 0; i < 200 && form->Link().GetTransfer().Mode() != TransferMode::Idle; ++i) {
+            PtyTick();
+        }
+        return w().LabelHlaseni.Caption();
+    }
+
+    sim::PtyUnit pty;
+    testing::CountingPort port;
+};
+
+TEST_F(ShellPtyTest, ProgramVerifyAndReadOverARealLine) {
+    ASSERT_TRUE(port.IsOpen()) << (platform.messages.empty() ? "" : platform.messages[0]);
+    EXPECT_EQ(w().LabelCom.Caption(), "COM= COM9");
+    for (int i = 0; i < 8; ++i) PtyTick();
+    EXPECT_FALSE(w().LabelSpojeni.Visible());
+
+    Type(w().EditOmez2, "12500");
+    form->MenuProgramClick();
+    EXPECT_EQ(RunPtyTransfer(), "Program device:: OK");
+    EXPECT_TRUE(testing::BlocksEqual(unit, image(), false));
+
+    form->MenuVerifyClick();
+    EXPECT_EQ(RunPtyTransfer(), "Verify:: OK");
+
+    const ParamImage programmed = image();
+    Type(w().EditOmez2, "9000");
+    form->MenuReadClick();
+    EXPECT_EQ(RunPtyTransfer(), "Verify:: OK");
+    EXPECT_TRUE(std::equal(programmed.Stored().begin(), programmed.Stored().begin() + 200,
+                           image().Stored().begin()));
+    EXPECT_EQ(w().EditOmez2.Text(), "12,500");
+    EXPECT_TRUE(platform.messages.empty());
+    form->FormClose();
+    EXPECT_FALSE(port.IsOpen());
+}
+
+}  // namespace
+}  // namespace orvell
