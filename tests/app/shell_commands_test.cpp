@@ -50,7 +50,7 @@ TEST_F(CommandTest, NewAnsweredOtherThanYesChangesNothing) {
 TEST_F(CommandTest, NewAnsweredYesGivesTheDefaultsOfTheSelectedBikeUnnamed) {
     PushANeighbour();
     Type(w().EditBaseAdv, "20");
-    form->ShowStatus("Read:", kColourButtonFace);
+    form->ShowStatus("Read:", colour::kButtonFace);
     platform.answers.push_back(Answer::Yes);
     form->MenuNewClick();
     EXPECT_TRUE(testing::SameStored(image(), testing::StartUpImage()));
@@ -178,7 +178,7 @@ TEST_F(CommandTest, OlderAndForeignVersionsAreToldAndOnlyTheOlderLoaded) {
 
 TEST_F(CommandTest, FilesThatCannotBeOpenedOrWrittenAreReported) {
     const ParamImage before = image();
-    form->ShowStatus("Read:", kColourButtonFace);
+    form->ShowStatus("Read:", colour::kButtonFace);
     platform.chosenFiles.push_back(folder / "missing.ign");
     form->MenuOpenClick();
     EXPECT_EQ(platform.messages, std::vector<std::string>{"Open file error!"});

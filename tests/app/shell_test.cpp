@@ -198,9 +198,9 @@ TEST_F(ShellTest, AnEditSurvivesACrashWithoutClosing) {
 
 TEST_F(ShellTest, StatusLineStaysTwoHundredTicksAfterTheLastUpdate) {
     Start();
-    form->ShowStatus("Saving:", kColourRed);
+    form->ShowStatus("Saving:", colour::kRed);
     EXPECT_TRUE(w().LabelHlaseni.Visible());
-    EXPECT_EQ(w().LabelHlaseni.Color(), kColourRed);
+    EXPECT_EQ(w().LabelHlaseni.Color(), colour::kRed);
     w().CGaugeProgram.SetVisible(true);
     Tick(200);
     EXPECT_TRUE(w().LabelHlaseni.Visible());
