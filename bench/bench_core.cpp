@@ -9,9 +9,7 @@ namespace {
 
 ParamImage StartupImage() {
     ParamImage image;
-    image.SetBikeCode(kStartupBikeCode);
-    ApplyDefaults(image);
-    ApplyBikePreset(image);
+    ApplyStartupSet(image);
     return image;
 }
 

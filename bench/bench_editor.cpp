@@ -9,9 +9,7 @@ namespace orvell {
 namespace {
 
 void StartUp(TFormHlav& form) {
-    form.image.SetBikeCode(kStartupBikeCode);
-    ApplyDefaults(form.image);
-    ApplyBikePreset(form.image);
+    ApplyStartupSet(form.image);
     form.ApplyConsistencyRules();
     form.RefreshControls();
     form.ResetHistory();

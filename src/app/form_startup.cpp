@@ -47,9 +47,7 @@ void TFormHlav::FormCreate() {
     Settings settings;  // the values the sequence has before the settings are read
     settings.portChoice = 1;
 
-    image.SetBikeCode(kStartupBikeCode);
-    ApplyDefaults(image);
-    ApplyBikePreset(image);
+    ApplyStartupSet(image);
 
     const ScreenSize screen = platform_.Screen();
     Window& form = window.FormHlav;

@@ -304,4 +304,10 @@ void ApplyBikePreset(ParamImage& image) {
         image[bike->further[i].byte] = bike->further[i].value;
 }
 
+void ApplyStartupSet(ParamImage& image) {
+    image.SetBikeCode(kStartupBikeCode);
+    ApplyDefaults(image);
+    ApplyBikePreset(image);
+}
+
 }  // namespace orvell

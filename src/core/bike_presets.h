@@ -15,11 +15,6 @@ inline constexpr int kBikeEntries = 38;
 inline constexpr std::uint8_t kSpecialBikeCode = 22;  // "Special setting": description by hand
 inline constexpr std::uint8_t kStartupBikeCode = 20;  // "Yamaha R6"
 
-// Values of the input 1 / input 2 function bytes.
-inline constexpr std::uint8_t kInputOff = 0;
-inline constexpr std::uint8_t kInputKillSwitch = 1;
-inline constexpr std::uint8_t kInputBlocking = 2;
-
 // Lobe numbers and edge flags of one channel. A lobe number of 0 means the cell is empty and
 // nothing of the channel is written; a flag that is false is left alone, not cleared.
 struct ChannelPreset {
@@ -65,6 +60,9 @@ const BikeEntry* FindBikeByCode(int code);
 
 // Writes the default parameter set; reads only the bike code.
 void ApplyDefaults(ParamImage& image);
+// The parameter set of a first start: bike code 20, its defaults and its preset.
+void ApplyStartupSet(ParamImage& image);
+
 // Writes the preset of the current bike code (codes 14, 18 and 20 get the defaults first).
 // The special code and codes above 37 write nothing.
 void ApplyBikePreset(ParamImage& image);

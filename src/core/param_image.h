@@ -72,6 +72,13 @@ inline constexpr std::size_t kRpmAxis = 90;       // 90..99
 inline constexpr std::size_t kAdvanceMap = 100;   // 100..199
 }  // namespace field
 
+// Values of the input 1 / input 2 function bytes (the clutch master ones only on input 2).
+inline constexpr std::uint8_t kInputOff = 0;
+inline constexpr std::uint8_t kInputKillSwitch = 1;
+inline constexpr std::uint8_t kInputBlocking = 2;
+inline constexpr std::uint8_t kInputClutchMaster = 3;
+inline constexpr std::uint8_t kInputClutchMasterInverted = 4;
+
 // True for the bytes of 0..199 that carry a field; the others are carried through untouched.
 bool IsFieldByte(std::size_t index);
 

@@ -11,10 +11,6 @@ namespace {
 constexpr std::uint8_t kMethodOneLobe = 0;
 constexpr std::uint8_t kMethodHarley = 7;
 constexpr std::uint8_t kMethodAllSecondEdges = 8;
-constexpr std::uint8_t kInputKill = 1;
-constexpr std::uint8_t kInputBlock = 2;
-constexpr std::uint8_t kInputClutch = 3;
-constexpr std::uint8_t kInputClutchInverse = 4;
 
 constexpr int kGraphTopWithGrid = 112;
 constexpr int kGraphHeightWithGrid = 317;
@@ -55,9 +51,9 @@ Inputs ReadInputs(const WindowModel& w, const ParamImage& image, bool printing) 
     const int in1 = image.Input1Function();
     const int in2 = image.Input2Function();
     in.neutral = w.CheckBoxInNeutralSs.Checked();
-    in.killSwitch = in1 == kInputKill || in2 == kInputKill;
-    in.blocking = in1 == kInputBlock || in2 == kInputBlock || in.neutral;
-    in.clutch = in2 == kInputClutch || in2 == kInputClutchInverse;
+    in.killSwitch = in1 == kInputKillSwitch || in2 == kInputKillSwitch;
+    in.blocking = in1 == kInputBlocking || in2 == kInputBlocking || in.neutral;
+    in.clutch = in2 == kInputClutchMaster || in2 == kInputClutchMasterInverted;
     in.printing = printing;
     return in;
 }

@@ -54,9 +54,7 @@ class FormTest : public ::testing::Test {
         focus.form = &form;
         // The start-up order of the window: defaults for the start-up bike, rules, refresh,
         // history, layout.
-        form.image.SetBikeCode(kStartupBikeCode);
-        ApplyDefaults(form.image);
-        ApplyBikePreset(form.image);
+        ApplyStartupSet(form.image);
         form.ApplyConsistencyRules();
         form.RefreshControls();
         form.ResetHistory();

@@ -84,9 +84,7 @@ class ShellTest : public ::testing::Test {
 // The image the program starts with when it finds no files.
 inline ParamImage StartUpImage() {
     ParamImage image;
-    image.SetBikeCode(kStartupBikeCode);
-    ApplyDefaults(image);
-    ApplyBikePreset(image);
+    ApplyStartupSet(image);
     ConsistencyRules rules;
     rules.ApplyConsistencyRules(image);
     return image;

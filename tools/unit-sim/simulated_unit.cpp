@@ -44,9 +44,7 @@ SimulatedUnit::SimulatedUnit(UnitOptions options)
     block0_ = {'O', 'R', 'V', 7, 11, 'D' + 'e' + 'c' - 256, 26, 8, 30};
     const std::size_t n = std::min<std::size_t>(options_.programText.size(), 30);
     std::copy_n(options_.programText.begin(), n, block0_.begin() + 16);
-    stored_.SetBikeCode(kStartupBikeCode);
-    ApplyDefaults(stored_);
-    ApplyBikePreset(stored_);
+    ApplyStartupSet(stored_);
 }
 
 std::span<const std::uint8_t, kBlockSize> SimulatedUnit::Block(int n) const {
