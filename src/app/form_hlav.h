@@ -21,11 +21,13 @@
 #include "editor/parameter_editor.h"
 #include "editor/seams.h"
 #include "editor/undo_history.h"
+#include "editor/user_event.h"
 #include "editor/window_language_target.h"
 #include "editor/window_model.h"
 #include "i18n/messages.h"
 #include "link/device_link.h"
 #include "link/serial_port.h"
+#include "views/canvas.h"
 
 namespace orvell {
 
@@ -44,7 +46,7 @@ struct FormOptions {
     SerialPort* port = nullptr;
 };
 
-class TFormHlav {
+class TFormHlav final : public UserEventSink {
     // Adapters through which the link and the editor reach the window; declared first so that
     // everything constructed after them may point at them.
     class LinkWindow final : public LinkView {
@@ -92,7 +94,7 @@ class TFormHlav {
 
   public:
     explicit TFormHlav(PlatformServices& platform, FormOptions options = {});
-    ~TFormHlav();
+    ~TFormHlav() override;
     TFormHlav(const TFormHlav&) = delete;
     TFormHlav& operator=(const TFormHlav&) = delete;
 
@@ -106,6 +108,12 @@ class TFormHlav {
     // Components of later work plug in here (views: marks, grid; the front: focus).
     EditorSeams seams;
     MessageTexts texts;
+
+    // Every user event enters here and runs the handler the event table names for it
+    // (app/form_events.h); `event.handled` tells the front end the event was used.
+    void HandleEvent(UserEvent& event) override;
+    // Paints a drawing surface of the map page on the front end's canvas.
+    void PaintSurface(const ImageSurface& surface, Canvas& canvas) const;
 
     // Life cycle.
     void FormCreate();

@@ -18,6 +18,7 @@ inline constexpr Colour kAqua = 0x00FFFF00;
 inline constexpr Colour kFuchsia = 0x00FF00FF;
 inline constexpr Colour kButtonFace = 0x8000000F;  // system colour: normal label background
 inline constexpr Colour kWindow = 0x80000005;      // system colour: edit box background
+inline constexpr Colour kButtonShadow = 0x80000010;  // system colour: the shade of a 3D edge
 inline constexpr bool IsSystemColour(Colour c) {
     return (c & 0x80000000u) != 0;
 }

@@ -35,6 +35,15 @@ enum class ControlKind : std::uint8_t {
     StatusBar,
 };
 
+// What a control is for, where its kind alone does not say: set once by the window model, read
+// by the event table and by a front end that draws the control.
+enum class Role : std::uint8_t {
+    FieldCheckBox = 1,  // releasing it runs the edit pipeline (the others switch a view)
+    AdvanceKeys = 2,    // "+" and "-" typed on it step the advance
+    TextColour = 4,     // its colour is that of its text, not of its background
+    Picture = 8,        // a tool button that shows a picture; its caption only names it
+};
+
 class Control {
   public:
     explicit Control(ControlKind kind) : kind_(kind) {}
@@ -47,6 +56,8 @@ class Control {
     // The control that contains this one (page, group box, menu), null for top-level ones.
     Control* Parent() const { return parent_; }
     std::uint32_t Revision() const { return revision_; }
+    bool Has(Role role) const { return (roles_ & static_cast<std::uint8_t>(role)) != 0; }
+    void AddRole(Role role) { roles_ |= static_cast<std::uint8_t>(role); }
 
     bool Visible() const { return visible_; }
     void SetVisible(bool v) { Assign(visible_, v); }
@@ -101,6 +112,7 @@ class Control {
     std::string name_;
     Control* parent_ = nullptr;
     std::uint32_t revision_ = 0;
+    std::uint8_t roles_ = 0;
     bool visible_ = true;
     bool enabled_ = true;
     std::string caption_;
@@ -137,14 +149,20 @@ struct StatusBar : Control {
     StatusBar() : Control(ControlKind::StatusBar) {}
 };
 
+class UpDown;
+
 class EditBox : public Control {
   public:
     EditBox() : Control(ControlKind::EditBox) {}
     const std::string& Text() const { return text_; }
     void SetText(std::string_view text) { AssignText(text_, text); }
+    // The spinner coupled to this box, null for a box without one.
+    UpDown* Spinner() const { return spinner_; }
 
   private:
+    friend class UpDown;
     std::string text_;
+    UpDown* spinner_ = nullptr;
 };
 
 // The digit-group separator that boxes with digit grouping show and that reading ignores.
@@ -164,6 +182,7 @@ class UpDown : public Control {
 
     void Configure(EditBox* associate, int min, int max, int increment, bool thousands) {
         associate_ = associate;
+        if (associate != nullptr) associate->spinner_ = this;
         min_ = min;
         max_ = max;
         increment_ = increment;

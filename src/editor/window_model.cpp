@@ -81,6 +81,7 @@ WindowModel::WindowModel() {
     BuildServoPage();
     BuildMonitor();
     SortNameIndex();
+    AssignRoles();
 }
 
 void WindowModel::BuildControlTable() {

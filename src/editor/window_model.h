@@ -227,6 +227,7 @@ class WindowModel {
     void BuildServoPage();
     void BuildMonitor();
     void SortNameIndex();
+    void AssignRoles();
 
     std::array<Control*, kControlTableSize> controlTable_{};
     std::vector<Control*> all_;

@@ -50,53 +50,13 @@ void SetRole(QWidget* widget, QPalette::ColorRole role, Colour c) {
     widget->setPalette(palette);
 }
 
-// Labels whose colour is that of their text: the large red warnings.
-bool ColoursText(const Control& c) {
-    const std::string& n = c.Name();
-    return n == "LabelSpojeni" || n == "LabelVersion" || n == "LabelEeDataErr";
-}
-
-// Tool-bar buttons that show a picture; their caption only names them.
-bool IsPictureButton(const Control& c) {
-    const std::string& n = c.Name();
-    return n.starts_with("SpeedButton");
-}
-
-// Check boxes whose release runs the edit pipeline; the others are view switches.
-bool IsFieldCheckBox(const WindowModel& w, const Control& c) {
-    return &c != &w.CheckBoxIgnAll && &c != &w.CheckBoxServoAll && &c != &w.CheckFill &&
-           &c != &w.CheckColorMap;
-}
-
-// Controls on which "+" and "-" step the advance.
-bool TakesAdvanceKeys(const WindowModel& w, const Control& c) {
-    for (const Control* k :
-         {static_cast<const Control*>(&w.CheckBoxTpsMapa),
-          static_cast<const Control*>(&w.CheckBoxIgnAll),
-          static_cast<const Control*>(&w.BitBtnAdvMinus),
-          static_cast<const Control*>(&w.BitBtnAdvPlus),
-          static_cast<const Control*>(&w.Interpolation), static_cast<const Control*>(&w.AMapForm),
-          static_cast<const Control*>(&w.AMapModeGraph),
-          static_cast<const Control*>(&w.AMapModeGraph3D)}) {
-        if (k == &c) return true;
-    }
-    return false;
-}
-
 QString WithoutAccelerator(QString text) {
     return text.remove(QLatin1Char('&'));
 }
 
 }  // namespace
 
-Binder::Binder(TFormHlav& form, CommandTable& commands, QObject* parent)
-    : QObject(parent), form_(form), commands_(commands) {
-    for (Control* c : form_.window.AllControls()) {
-        if (c->Kind() != ControlKind::UpDown) continue;
-        auto* upDown = static_cast<UpDown*>(c);
-        if (upDown->Associate() != nullptr) spinnerOf_[upDown->Associate()] = upDown;
-    }
-}
+Binder::Binder(TFormHlav& form, QObject* parent) : QObject(parent), form_(form), sink_(&form) {}
 
 Binder::Entry& Binder::Add(Control& control) {
     byControl_[&control] = entries_.size();
@@ -188,6 +148,8 @@ void Binder::Push(Entry& e) {
     if (e.colour != c.Color()) PushColour(e);
     PushValue(e);
     if (e.absolute || c.Kind() == ControlKind::Window) PushBounds(e);
+    // A surface is painted from the model: whatever moved may change the picture.
+    if (c.Kind() == ControlKind::Image) e.widget->update();
 }
 
 void Binder::PushCaption(Entry& e) {
@@ -214,7 +176,7 @@ void Binder::PushCaption(Entry& e) {
             static_cast<QLabel*>(e.widget.data())->setText(text);
             break;
         case ControlKind::Button:
-            if (IsPictureButton(c)) {
+            if (c.Has(Role::Picture)) {
                 e.widget->setAccessibleName(WithoutAccelerator(text));
                 PushHint(e);  // the caption stands in for a missing hint
             } else {
@@ -249,7 +211,7 @@ void Binder::PushHint(Entry& e) {
         tip = hint.left(bar);
         status = hint.mid(bar + 1);
     }
-    if (tip.isEmpty() && IsPictureButton(c)) tip = WithoutAccelerator(ToQ(c.Caption()));
+    if (tip.isEmpty() && c.Has(Role::Picture)) tip = WithoutAccelerator(ToQ(c.Caption()));
     if (e.action != nullptr) {
         e.action->setStatusTip(status);
         e.action->setToolTip(tip.isEmpty() ? WithoutAccelerator(e.action->text()) : tip);
@@ -265,7 +227,7 @@ void Binder::PushColour(Entry& e) {
     if (e.widget == nullptr) return;
     switch (c.Kind()) {
         case ControlKind::Label:
-            if (ColoursText(c)) {
+            if (c.Has(Role::TextColour)) {
                 SetRole(e.widget, QPalette::WindowText, e.colour);
             } else {
                 e.widget->setAutoFillBackground(!IsSystemColour(e.colour));
@@ -287,10 +249,6 @@ void Binder::PushColour(Entry& e) {
             break;
         case ControlKind::Window:
             SetRole(e.widget, QPalette::Window, e.colour);
-            break;
-        case ControlKind::Image:
-            static_cast<Surface*>(e.widget.data())
-                ->SetFill(IsSystemColour(e.colour) ? QColor() : ToQColor(e.colour));
             break;
         default:
             break;
@@ -411,241 +369,263 @@ void Binder::PushBounds(Entry& e) {
     if (e.widget->geometry() != bounds) e.widget->setGeometry(bounds);
 }
 
-void Binder::AfterEvent(const Control& control) {
-    Invalidate(control);
+void Binder::AfterEvent(const Control* control) {
+    if (control != nullptr) Invalidate(*control);
     Sync();
+    // Exit asks the window to close; closing runs the window object's close handler once.
+    if (form_.CloseRequested() && !closing_) {
+        if (QWidget* window = WidgetOf(form_.window.FormHlav)) window->close();
+    }
 }
 
-void Binder::RunRoute(const Control& control) {
-    const std::string_view handler = CommandTable::HandlerOf(control.Name());
-    if (!handler.empty()) commands_.Run(handler, &control);
-    AfterEvent(control);
+bool Binder::Send(UserEvent& event, bool sync) {
+    sink_->HandleEvent(event);
+    if (!sync) return event.handled;
+    // A value the user changed but the handler did not take snaps back; keys, turns and the
+    // mouse change no widget themselves and only need what the model moved.
+    const bool valueEvent = event.kind == EventKind::Click || event.kind == EventKind::Change ||
+                            event.kind == EventKind::Exit;
+    AfterEvent(valueEvent ? event.sender : nullptr);
+    return event.handled;
+}
+
+bool Binder::Send(EventKind kind, Control& sender) {
+    UserEvent event;
+    event.kind = kind;
+    event.sender = &sender;
+    return Send(event);
 }
 
 void Binder::ConnectEvents(Entry& e) {
     Control& c = *e.control;
-    WindowModel& w = form_.window;
     if (e.action != nullptr) {
         if (e.menu == nullptr) {
-            connect(e.action, &QAction::triggered, this, [this, &c] { RunRoute(c); });
+            connect(e.action, &QAction::triggered, this, [this, &c] { Send(EventKind::Click, c); });
         }
         return;
     }
     QWidget* widget = e.widget;
-    if (TakesAdvanceKeys(w, c)) widget->installEventFilter(this);
+    // Keys, focus losses, wheel turns and the mouse on surfaces come through the event filter.
+    if (c.Kind() != ControlKind::Window) widget->installEventFilter(this);
     switch (c.Kind()) {
         case ControlKind::EditBox: {
-            auto* edit = static_cast<QLineEdit*>(widget);
             auto& box = static_cast<EditBox&>(c);
             // The model holds what is typed at every moment, as a native box would: a command
             // that gathers the controls sees it without the box losing the focus first.
-            connect(edit, &QLineEdit::textEdited, this, [this, &box](const QString& text) {
-                box.SetText(text.toStdString());
-                if (Entry* entry = Find(box)) {
-                    entry->text = box.Text();
-                    entry->pushed = box.Revision();
-                }
-            });
-            connect(edit, &QLineEdit::returnPressed, this, [this, &box] {
-                char key = '\r';
-                form_.FormKeyPress(key);
-                AfterEvent(box);
-            });
-            edit->installEventFilter(this);
+            connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this,
+                    [this, &box](const QString& text) {
+                        const std::string typed = text.toStdString();
+                        UserEvent event;
+                        event.kind = EventKind::Change;
+                        event.sender = &box;
+                        event.text = typed;
+                        Send(event, false);
+                        if (Entry* entry = Find(box)) {
+                            entry->text = box.Text();
+                            entry->pushed = box.Revision();
+                        }
+                    });
             break;
         }
-        case ControlKind::UpDown: {
-            auto& upDown = static_cast<UpDown&>(c);
-            static_cast<SpinArrows*>(widget)->onStep = [this, &upDown](bool up) {
-                form_.UpDownClick(upDown, up);
-                AfterEvent(upDown);
+        case ControlKind::UpDown:
+        case ControlKind::SpinButton:
+            static_cast<SpinArrows*>(widget)->onStep = [this, &c](bool up) {
+                UserEvent event;
+                event.kind = EventKind::Click;
+                event.sender = &c;
+                event.up = up;
+                Send(event);
             };
             break;
-        }
-        case ControlKind::SpinButton: {
-            int column = 0;
-            while (column < kMapColumns && &w.CSpinButton[column] != &c) ++column;
-            static_cast<SpinArrows*>(widget)->onStep = [this, &c, column](bool up) {
-                if (up) {
-                    form_.CSpinButtonUpClick(column);
-                } else {
-                    form_.CSpinButtonDownClick(column);
-                }
-                AfterEvent(c);
-            };
-            break;
-        }
-        case ControlKind::CheckBox: {
-            auto& box = static_cast<CheckBox&>(c);
-            const bool field = IsFieldCheckBox(w, c);
+        case ControlKind::CheckBox:
             connect(static_cast<QCheckBox*>(widget), &QCheckBox::clicked, this,
-                    [this, &box, field](bool checked) {
-                        box.SetChecked(checked);
-                        if (field) {
-                            form_.CheckBoxMouseUp();
-                            AfterEvent(box);
-                        } else {
-                            RunRoute(box);
-                        }
+                    [this, &c](bool checked) {
+                        UserEvent event;
+                        event.kind = EventKind::Change;
+                        event.sender = &c;
+                        event.checked = checked;
+                        Send(event);
                     });
             break;
-        }
-        case ControlKind::RadioButton: {
-            const int mode = &c == &w.AMapModeGraph     ? kMapModeGraph
-                             : &c == &w.AMapModeGraph3D ? kMapModeGraph3D
-                                                        : kMapModeGrid;
+        case ControlKind::RadioButton:
             connect(static_cast<QRadioButton*>(widget), &QRadioButton::clicked, this,
-                    [this, &c, mode] {
-                        form_.window.SetMapMode(mode);
-                        if (mode == kMapModeGraph) {
-                            form_.AMapModeGraphClick();
-                        } else if (mode == kMapModeGraph3D) {
-                            form_.AMapModeGraph3DClick();
-                        } else {
-                            form_.AMapFormClick();
-                        }
-                        AfterEvent(c);
-                    });
+                    [this, &c] { Send(EventKind::Click, c); });
             break;
-        }
         case ControlKind::RadioGroup: {
-            auto& group = static_cast<RadioGroup&>(c);
             auto* buttons = new QButtonGroup(widget);
-            connect(buttons, &QButtonGroup::idClicked, this, [this, &group](int id) {
-                group.SetItemIndex(id);
-                if (&group == &form_.window.RadioGroupInput1) {
-                    form_.RadioGroupInput1Click();
-                } else {
-                    form_.RadioGroupInput2Click();
-                }
-                AfterEvent(group);
-            });
+            connect(buttons, &QButtonGroup::idClicked, this,
+                    [this, &c](int id) { SendIndex(c, id, true); });
             break;
         }
-        case ControlKind::ComboBox: {
-            auto& list = static_cast<ComboBox&>(c);
+        case ControlKind::ComboBox:
             connect(static_cast<QComboBox*>(widget), &QComboBox::activated, this,
-                    [this, &list](int index) {
-                        if (&list == &form_.window.ComboBoxNasobekPalcu) {
-                            list.SetItemIndex(index);
-                            form_.ComboBoxNasobekPalcuChange();
-                        } else if (const auto handler = CommandTable::HandlerOf(list.Name());
-                                   commands_.Has(handler)) {
-                            // The bike selection asks the user and may take the choice back.
-                            list.SetItemIndex(index);
-                            commands_.Run(handler, &list);
-                        }
-                        AfterEvent(list);
-                    });
+                    [this, &c](int index) { SendIndex(c, index, true); });
             break;
-        }
-        case ControlKind::Button: {
-            auto* button = static_cast<QAbstractButton*>(widget);
-            void (TFormHlav::*own)() = nullptr;
-            if (&c == &w.BitBtnTps0) own = &TFormHlav::BitBtnTps0Click;
-            if (&c == &w.BitBtnTps100) own = &TFormHlav::BitBtnTps100Click;
-            if (&c == &w.BitBtnAdvMinus) own = &TFormHlav::BitBtnAdvMinusClick;
-            if (&c == &w.BitBtnAdvPlus) own = &TFormHlav::BitBtnAdvPlusClick;
-            if (&c == &w.BitBtnServoMinus) own = &TFormHlav::BitBtnServoMinusClick;
-            if (&c == &w.BitBtnServoPlus) own = &TFormHlav::BitBtnServoPlusClick;
-            connect(button, &QAbstractButton::clicked, this, [this, &c, own] {
-                if (own != nullptr) {
-                    (form_.*own)();
-                    AfterEvent(c);
-                } else {
-                    RunRoute(c);
-                }
-            });
+        case ControlKind::Button:
+            connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, this,
+                    [this, &c] { Send(EventKind::Click, c); });
             break;
-        }
-        case ControlKind::PageControl: {
-            auto& pages = static_cast<PageControl&>(c);
+        case ControlKind::PageControl:
             connect(static_cast<QTabWidget*>(widget), &QTabWidget::currentChanged, this,
-                    [&pages](int index) { pages.SetActivePageIndex(index); });
+                    [this, &c](int index) { SendIndex(c, index, false); });
             break;
-        }
-        case ControlKind::TrackBar: {
-            auto& track = static_cast<TrackBar&>(c);
+        case ControlKind::TrackBar:
             connect(static_cast<QSlider*>(widget), &QSlider::valueChanged, this,
-                    [this, &track](int value) {
-                        track.SetPosition(value);
-                        RunRoute(track);
-                    });
+                    [this, &c](int value) { SendIndex(c, value, true); });
             break;
-        }
+        case ControlKind::Image:
+            widget->setMouseTracking(true);
+            break;
         default:
             break;
     }
 }
 
-bool Binder::eventFilter(QObject* watched, QEvent* event) {
-    const Entry* found = FindByWidget(watched);
-    if (found == nullptr) return false;
-    Entry& e = entries_[byControl_[found->control]];
-    if (event->type() == QEvent::KeyPress && TakesAdvanceKeys(form_.window, *e.control)) {
-        const QString text = static_cast<QKeyEvent*>(event)->text();
-        if (text == QLatin1String("+") || text == QLatin1String("-")) {
-            char key = text.at(0).toLatin1();
-            form_.AdvanceKeyPress(key);
-            AfterEvent(*e.control);
-            return key == 0;
-        }
-    }
-    if (e.control->Kind() == ControlKind::EditBox) return EditEvent(e, event);
-    return false;
+void Binder::SendIndex(Control& control, int index, bool sync) {
+    UserEvent event;
+    event.kind = EventKind::Change;
+    event.sender = &control;
+    event.index = index;
+    Send(event, sync);
 }
 
-bool Binder::EditEvent(Entry& e, QEvent* event) {
-    auto& box = static_cast<EditBox&>(*e.control);
-    const auto spinner = spinnerOf_.find(&box);
-    UpDown* upDown = spinner == spinnerOf_.end() ? nullptr : spinner->second;
+namespace {
+
+// The keys the window object may act on; 0 for every other key.
+int KeyOf(const QKeyEvent& key) {
+    switch (key.key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return kKeyEnter;
+        case Qt::Key_Up:
+            return kKeyUp;
+        case Qt::Key_Down:
+            return kKeyDown;
+        default:
+            break;
+    }
+    const QString text = key.text();
+    if (text.size() == 1 && text.at(0).unicode() > ' ' && text.at(0).unicode() < 0x7F) {
+        return text.at(0).toLatin1();
+    }
+    return 0;
+}
+
+unsigned ButtonsOf(Qt::MouseButtons buttons) {
+    unsigned bits = 0;
+    if (buttons & Qt::LeftButton) bits |= kButtonLeft;
+    if (buttons & Qt::RightButton) bits |= kButtonRight;
+    if (buttons & Qt::MiddleButton) bits |= kButtonMiddle;
+    return bits;
+}
+
+unsigned ModifiersOf(Qt::KeyboardModifiers modifiers) {
+    unsigned bits = 0;
+    if (modifiers & Qt::ShiftModifier) bits |= kModShift;
+    if (modifiers & Qt::ControlModifier) bits |= kModCtrl;
+    if (modifiers & Qt::AltModifier) bits |= kModAlt;
+    return bits;
+}
+
+}  // namespace
+
+UserEvent Binder::PointerEvent(EventKind kind, Control& sender, const QPointF& at,
+                               Qt::KeyboardModifiers modifiers) {
+    UserEvent event;
+    event.kind = kind;
+    event.sender = &sender;
+    event.x = static_cast<int>(at.x());
+    event.y = static_cast<int>(at.y());
+    event.modifiers = ModifiersOf(modifiers);
+    return event;
+}
+
+bool Binder::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::ShortcutOverride:
+        case QEvent::FocusOut:
+        case QEvent::Wheel:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonRelease:
+        case QEvent::Leave:
+            break;
+        default:
+            return false;
+    }
+    const Entry* found = FindByWidget(watched);
+    if (found == nullptr) return false;
+    Control& c = *found->control;
+    const bool surface = c.Kind() == ControlKind::Image;
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            const int key = KeyOf(*static_cast<QKeyEvent*>(event));
+            if (key == 0) return false;
+            UserEvent e;
+            e.kind = EventKind::Key;
+            e.sender = &c;
+            e.key = key;
+            return Send(e);
+        }
+        case QEvent::ShortcutOverride:
+            return c.Kind() == ControlKind::EditBox && MenuTakesShortcut(event);
         case QEvent::FocusOut: {
+            if (c.Kind() != ControlKind::EditBox) return false;
             // Leaving for a menu or another window is no exit from the box.
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
             if (closing_ || reason == Qt::ActiveWindowFocusReason ||
                 reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason) {
                 return false;
             }
-            form_.EditExit();
-            AfterEvent(box);
+            Send(EventKind::Exit, c);
             return false;
-        }
-        case QEvent::ShortcutOverride: {
-            // The menu's shortcuts (Ctrl+Z is undo of the whole set) win over the box's own.
-            auto* key = static_cast<QKeyEvent*>(event);
-            const QKeySequence pressed(key->keyCombination());
-            for (const Control* c : form_.window.AllControls()) {
-                if (c->Kind() != ControlKind::MenuItem) continue;
-                const auto* item = static_cast<const MenuItem*>(c);
-                if (!item->Shortcut().empty() && QKeySequence(ToQ(item->Shortcut())) == pressed) {
-                    event->ignore();
-                    return true;
-                }
-            }
-            return false;
-        }
-        case QEvent::KeyPress: {
-            // Arrow keys in a box step its spinner, as with a desktop spinner.
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (upDown == nullptr || !upDown->Visible() ||
-                (key != Qt::Key_Up && key != Qt::Key_Down)) {
-                return false;
-            }
-            form_.UpDownClick(*upDown, key == Qt::Key_Up);
-            AfterEvent(box);
-            return true;
         }
         case QEvent::Wheel: {
-            const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
-            if (upDown == nullptr || !upDown->Visible() || delta == 0) return false;
-            form_.UpDownClick(*upDown, delta > 0);
-            AfterEvent(box);
+            auto* wheel = static_cast<QWheelEvent*>(event);
+            UserEvent e = PointerEvent(EventKind::Wheel, c, wheel->position(), wheel->modifiers());
+            e.buttons = ButtonsOf(wheel->buttons());
+            e.wheelDelta = wheel->angleDelta().y();
+            return Send(e);
+        }
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonRelease: {
+            if (!surface) return false;
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            const EventKind kind = event->type() == QEvent::MouseMove ? EventKind::MouseMove
+                                   : event->type() == QEvent::MouseButtonRelease
+                                       ? EventKind::MouseUp
+                                       : EventKind::MouseDown;
+            UserEvent e = PointerEvent(kind, c, mouse->position(), mouse->modifiers());
+            e.button = ButtonsOf(mouse->button());
+            e.buttons = ButtonsOf(mouse->buttons());
+            Send(e);
             return true;
         }
+        case QEvent::Leave:
+            if (!surface) return false;
+            Send(EventKind::MouseLeave, c);
+            return false;
         default:
             return false;
     }
+}
+
+bool Binder::MenuTakesShortcut(QEvent* event) const {
+    // The menu's shortcuts (Ctrl+Z is undo of the whole set) win over the box's own.
+    auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence pressed(key->keyCombination());
+    for (const Control* c : form_.window.MenuItems()) {
+        const auto* item = static_cast<const MenuItem*>(c);
+        if (!item->Shortcut().empty() && QKeySequence(ToQ(item->Shortcut())) == pressed) {
+            event->ignore();
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace orvell

@@ -1,7 +1,7 @@
-// Keeps the widgets showing what the window model says, and hands every user event to the
-// handler of `TFormHlav` that owns it. The model is the truth: after each handler and each tick
-// `Sync()` copies the controls whose revision moved, and a control the user changed but the
-// handler did not take is put back as the model has it.
+// Keeps the widgets showing what the window model says, and turns every user event on them into
+// one typed `UserEvent` for the window object, which decides what runs. The model is the truth:
+// after each event and each tick `Sync()` copies the controls whose revision moved, and a
+// control the user changed but the handler did not take is put back as the model has it.
 #pragma once
 
 #include <QObject>
@@ -11,10 +11,11 @@
 #include <unordered_map>
 #include <vector>
 
+#include "editor/user_event.h"
 #include "editor/window_model.h"
-#include "qt/command_table.h"
 
 class QAction;
+class QPointF;
 class QMenu;
 class QTabWidget;
 class QWidget;
@@ -25,7 +26,7 @@ class TFormHlav;
 
 class Binder : public QObject {
   public:
-    Binder(TFormHlav& form, CommandTable& commands, QObject* parent = nullptr);
+    explicit Binder(TFormHlav& form, QObject* parent = nullptr);
 
     // One widget per control; `absolute` places it at the model's pixels.
     void BindWidget(Control& control, QWidget* widget, bool absolute = false);
@@ -43,6 +44,12 @@ class Binder : public QObject {
 
     // While the window closes, focus losses run no handler.
     void SetClosing() { closing_ = true; }
+
+    // Where the events go: the window object, unless a test puts a recorder in front of it.
+    void SetEventSink(UserEventSink& sink) { sink_ = &sink; }
+    // Hands one event to the window object, then (with `sync`) shows the model again; returns
+    // whether the event was used.
+    bool Send(UserEvent& event, bool sync = true);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -75,16 +82,18 @@ class Binder : public QObject {
 
     void ConnectEvents(Entry& e);
     // The user's event ran (or was refused): show the model again.
-    void AfterEvent(const Control& control);
-    void RunRoute(const Control& control);
-    bool EditEvent(Entry& e, QEvent* event);
+    void AfterEvent(const Control* control);
+    bool Send(EventKind kind, Control& sender);
+    void SendIndex(Control& control, int index, bool sync);
+    static UserEvent PointerEvent(EventKind kind, Control& sender, const QPointF& at,
+                                  Qt::KeyboardModifiers modifiers);
+    bool MenuTakesShortcut(QEvent* event) const;
 
     TFormHlav& form_;
-    CommandTable& commands_;
+    UserEventSink* sink_;
     std::vector<Entry> entries_;
     std::unordered_map<const Control*, std::size_t> byControl_;
     std::unordered_map<const QObject*, std::size_t> byWidget_;
-    std::unordered_map<const EditBox*, UpDown*> spinnerOf_;
     bool closing_ = false;
     bool syncing_ = false;
 };

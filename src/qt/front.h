@@ -1,12 +1,11 @@
 // The program as it starts: the desktop services, the main window object started from its
-// settings folder, every command plugged in, and the window built and wired to the tick and
-// to closing. `main` runs one; the tests, the screenshot tool and the benchmark run the same.
+// settings folder, and the window built from its model and wired to the tick and to closing.
+// `main` runs one; the tests, the screenshot tool and the benchmark run the same.
 #pragma once
 
 #include <memory>
 
 #include "app/form_hlav.h"
-#include "qt/command_table.h"
 #include "qt/main_window.h"
 #include "qt/qt_platform.h"
 
@@ -25,12 +24,7 @@ class Front {
 
     QtPlatformServices platform;
     TFormHlav form;
-    CommandTable commands;
     std::unique_ptr<MainWindow> window;
 };
-
-// Plugs every command of the menus, the tool bar and the window into the table. Exit closes
-// `window`, whose closing runs `FormClose`.
-void PlugShellCommands(CommandTable& table, TFormHlav& form, MainWindow& window);
 
 }  // namespace orvell

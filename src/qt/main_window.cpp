@@ -95,8 +95,8 @@ QFont Scaled(QFont font, double factor, bool bold) {
 
 }  // namespace
 
-MainWindow::MainWindow(TFormHlav& form, CommandTable& commands)
-    : form_(form), commands_(commands), binder_(form, commands) {
+MainWindow::MainWindow(TFormHlav& form)
+    : form_(form), binder_(form), tick_([&form] { form.Timer1Timer(); }) {
     WindowModel& w = form_.window;
     setObjectName(QStringLiteral("FormHlav"));
     binder_.BindWidget(w.FormHlav, this);
@@ -150,7 +150,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::Tick() {
-    commands_.Run("Timer1Timer", &form_.window.FormHlav);
+    tick_();
     binder_.Sync();
 }
 
@@ -465,10 +465,11 @@ QWidget* MainWindow::BuildAdvancePage() {
     outer->addWidget(box, 0, Qt::AlignLeft | Qt::AlignTop);
 
     // Back to front: the selection image and the graphs lie under the grid.
-    Bound(w.ImageSelect, new Surface(box, false), true);
-    Bound(w.GrafAdv, new Surface(box, true), true);
-    Bound(w.Graf3DAdv, new Surface(box, true), true);
-    Bound(w.CMap3DAdv, new Surface(box, true), true);
+    for (ImageSurface* surface : {&w.ImageSelect, &w.GrafAdv, &w.Graf3DAdv, &w.CMap3DAdv}) {
+        Bound(*surface, new Surface(box), true)->paint = [this, surface](Canvas& canvas) {
+            form_.PaintSurface(*surface, canvas);
+        };
+    }
 
     // The boxes are 30 pixels wide: small digits, and narrower ones for the five-digit axis.
     QFont small = box->font();
@@ -654,7 +655,7 @@ bool MainWindow::event(QEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     binder_.SetClosing();
     timer_.stop();
-    commands_.Run("FormClose", &form_.window.FormHlav);
+    form_.FormClose();
     event->accept();
 }
 
@@ -667,14 +668,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // An unused turn travels up through the parents; it is offered to the window once, at
     // the innermost widget, which has no child under the pointer.
     if (widget->childAt(wheel->position().toPoint()) != nullptr) return false;
-    CommandEvent turn;
+    UserEvent turn;
+    turn.kind = EventKind::Wheel;
     turn.sender = &form_.window.FormHlav;
-    turn.delta = wheel->angleDelta().y();
+    turn.wheelDelta = wheel->angleDelta().y();
     turn.x = wheel->globalPosition().toPoint().x();
     turn.y = wheel->globalPosition().toPoint().y();
-    if (!commands_.Run("OnMouseWheel", turn)) return false;
+    if (!binder_.Send(turn, false)) return false;
     binder_.Sync();
-    return turn.handled;
+    return true;
 }
 
 }  // namespace orvell

@@ -5,10 +5,10 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <functional>
 
 #include "editor/seams.h"
 #include "qt/binder.h"
-#include "qt/command_table.h"
 
 class QBoxLayout;
 class QGridLayout;
@@ -24,13 +24,15 @@ class MainWindow : public QMainWindow, public FocusChain {
     // The tick interval of the whole program.
     static constexpr int kTickMs = 55;
 
-    MainWindow(TFormHlav& form, CommandTable& commands);
+    explicit MainWindow(TFormHlav& form);
     ~MainWindow() override;
 
     Binder& Bindings() { return binder_; }
-    // One tick: `Timer1Timer` when plugged in, then the sync. The timer calls it every 55 ms
-    // once `StartTimer` ran; tests call it directly.
+    // One tick: the window object's tick, then the sync. The timer calls it every 55 ms once
+    // `StartTimer` ran; tests call it directly.
     void Tick();
+    // Tests run their simulated line before the window object's tick, or replace the tick.
+    void SetTickHandler(std::function<void()> tick) { tick_ = std::move(tick); }
     void StartTimer() { timer_.start(); }
 
     void FocusNextControl() override { focusNextChild(); }
@@ -69,8 +71,8 @@ class MainWindow : public QMainWindow, public FocusChain {
     W* Bound(Control& control, W* widget, bool absolute = false);
 
     TFormHlav& form_;
-    CommandTable& commands_;
     Binder binder_;
+    std::function<void()> tick_;
     QTimer timer_;
     FocusChain* previousFocus_;
 };

@@ -1,5 +1,7 @@
 #include "qt/small_widgets.h"
 
+#include "qt/qt_canvas.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOption>
@@ -81,18 +83,11 @@ void SpinArrows::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
-void Surface::SetFill(const QColor& fill) {
-    if (fill == fill_) return;
-    fill_ = fill;
-    update();
-}
-
 void Surface::paintEvent(QPaintEvent*) {
+    if (!paint) return;
     QPainter painter(this);
-    painter.fillRect(rect(), fill_.isValid() ? fill_ : palette().color(QPalette::Base));
-    if (!framed_) return;
-    painter.setPen(palette().color(QPalette::Mid));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    QtCanvas canvas(painter, palette(), width(), height());
+    paint(canvas);
 }
 
 }  // namespace orvell

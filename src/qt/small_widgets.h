@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "views/canvas.h"
+
 namespace orvell {
 
 // Two arrow halves: stacked (up on top) for a spinner, side by side (down left, up right) for
@@ -34,18 +36,16 @@ class SpinArrows : public QWidget {
     QTimer repeat_;
 };
 
-// A drawing surface: fills its area (a graph also gets a thin frame) until a view paints it.
+// A drawing surface of the map page: `paint` draws it on the views' canvas. Its mouse and
+// wheel events reach the window object through the binder.
 class Surface : public QWidget {
   public:
-    Surface(QWidget* parent, bool framed) : QWidget(parent), framed_(framed) {}
-    void SetFill(const QColor& fill);
+    explicit Surface(QWidget* parent) : QWidget(parent) {}
+
+    std::function<void(Canvas&)> paint;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-
-  private:
-    bool framed_;
-    QColor fill_;
 };
 
 }  // namespace orvell

@@ -123,6 +123,8 @@ TEST_F(QtWindowTest, ArrowsStepTheirBox) {
 }
 
 TEST_F(QtWindowTest, TheWheelGoesToTheWindowFirstThenToTheBox) {
+    EventRecorder recorder(form);
+    window->Bindings().SetEventSink(recorder);
     auto* limiter = Widget<QLineEdit>(w().EditOmez2);
     const QPoint at = limiter->rect().center();
     auto turn = [&] {
@@ -131,16 +133,66 @@ TEST_F(QtWindowTest, TheWheelGoesToTheWindowFirstThenToTheBox) {
         QApplication::sendEvent(limiter, &wheel);
     };
     turn();
-    EXPECT_EQ(form.image.LimiterSpeed(), 111);  // no window handler yet: the box steps
+    EXPECT_EQ(form.image.LimiterSpeed(), 111);  // the window does not use it: the box steps
+    const auto turns = recorder.Of(EventKind::Wheel);
+    ASSERT_EQ(turns.size(), 2u);
+    EXPECT_EQ(turns[0].sender, &w().FormHlav);
+    EXPECT_EQ(turns[0].wheelDelta, 120);
+    EXPECT_EQ(QPoint(turns[0].x, turns[0].y), limiter->mapToGlobal(at));
+    EXPECT_EQ(turns[1].sender, &w().EditOmez2);
 
-    int delta = 0;
-    commands.Set("OnMouseWheel", [&delta](CommandEvent& event) {
-        delta = event.delta;
-        event.handled = true;
-    });
+    // A turn the window uses never reaches the box.
+    recorder.swallow = [this](const UserEvent& e) { return e.sender == &w().FormHlav; };
     turn();
-    EXPECT_EQ(delta, 120);
     EXPECT_EQ(form.image.LimiterSpeed(), 111);
+}
+
+TEST_F(QtWindowTest, TheMouseOnASurfaceArrivesAsTypedEvents) {
+    EventRecorder recorder(form);
+    window->Bindings().SetEventSink(recorder);
+    ShowPage(kPageAdvance);
+    QTest::mouseClick(Widget(w().AMapModeGraph), Qt::LeftButton);
+    QWidget* graph = Widget(w().GrafAdv);
+    recorder.seen.clear();
+    QTest::mousePress(graph, Qt::RightButton, Qt::ShiftModifier, QPoint(40, 50));
+    QTest::mouseMove(graph, QPoint(60, 70));
+    QTest::mouseRelease(graph, Qt::RightButton, Qt::ShiftModifier, QPoint(61, 71));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(graph, &leave);
+    QWheelEvent wheel(QPointF(30, 20), graph->mapToGlobal(QPointF(30, 20)), QPoint(),
+                      QPoint(0, -120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(graph, &wheel);
+
+    std::vector<UserEvent> mine;
+    for (const UserEvent& e : recorder.seen) {
+        if (e.sender == &w().GrafAdv) mine.push_back(e);
+    }
+    ASSERT_GE(mine.size(), 5u);
+    EXPECT_EQ(mine[0].kind, EventKind::MouseDown);
+    EXPECT_EQ(QPoint(mine[0].x, mine[0].y), QPoint(40, 50));
+    EXPECT_EQ(mine[0].button, kButtonRight);
+    EXPECT_EQ(mine[0].modifiers, kModShift);
+    EXPECT_EQ(mine[1].kind, EventKind::MouseMove);
+    EXPECT_EQ(QPoint(mine[1].x, mine[1].y), QPoint(60, 70));
+    EXPECT_EQ(mine[2].kind, EventKind::MouseUp);
+    EXPECT_EQ(mine[2].button, kButtonRight);
+    EXPECT_EQ(mine[3].kind, EventKind::MouseLeave);
+    EXPECT_EQ(mine[4].kind, EventKind::Wheel);
+    EXPECT_EQ(mine[4].wheelDelta, -120);
+    EXPECT_EQ(mine[4].modifiers, kModCtrl);
+    EXPECT_EQ(QPoint(mine[4].x, mine[4].y), QPoint(30, 20));
+}
+
+TEST_F(QtWindowTest, ASurfaceIsPaintedFromTheModel) {
+    ShowPage(kPageAdvance);
+    QTest::mouseClick(Widget(w().AMapModeGraph), Qt::LeftButton);
+    w().GrafAdv.SetColor(colour::kWhite);
+    window->Bindings().Sync();
+    QWidget* graph = Widget(w().GrafAdv);
+    const QImage picture = graph->grab().toImage();
+    EXPECT_EQ(picture.pixel(picture.width() / 2, picture.height() / 2), QColor(Qt::white).rgb());
+    // The graph's thin frame.
+    EXPECT_EQ(picture.pixel(0, picture.height() / 2), graph->palette().color(QPalette::Mid).rgb());
 }
 
 TEST_F(QtWindowTest, PlusAndMinusOnTheMapControlsStepTheAdvance) {
@@ -177,15 +229,18 @@ TEST_F(QtWindowTest, ChecksRadiosAndListsReachTheirHandlers) {
 }
 
 TEST_F(QtWindowTest, MenusToolBarAndShortcutsRunTheirCommands) {
-    int programs = 0;
-    int reads = 0;
-    commands.Set("MenuProgramClick", [&programs] { ++programs; });
-    commands.Set("MenuReadClick", [&reads] { ++reads; });
+    EventRecorder recorder(form);
+    window->Bindings().SetEventSink(recorder);
     QTest::keyClick(window, Qt::Key_F9);
-    EXPECT_EQ(programs, 1);
+    EXPECT_EQ(form.Link().GetTransfer().Mode(), TransferMode::Program);
     QTest::mouseClick(Widget(w().ButtonRead), Qt::LeftButton);
     window->Bindings().ActionOf(w().MenuRead)->trigger();
-    EXPECT_EQ(reads, 2);
+    EXPECT_EQ(form.Link().GetTransfer().Mode(), TransferMode::Read);
+    const auto clicks = recorder.Of(EventKind::Click);
+    ASSERT_EQ(clicks.size(), 3u);
+    EXPECT_EQ(clicks[0].sender, &w().MenuProgram);
+    EXPECT_EQ(clicks[1].sender, &w().ButtonRead);
+    EXPECT_EQ(clicks[2].sender, &w().MenuRead);
 
     // A port item opens its port and moves the check mark.
     QAction* com5 = window->Bindings().ActionOf(w().MenuComItem[4]);
@@ -217,7 +272,7 @@ TEST_F(QtWindowTest, ExitClosesTheWindowAndKeepsThePageInTheSettings) {
 }
 
 TEST_F(QtWindowTest, TheTickRunsTheTimerHandlerAndShowsItsWork) {
-    commands.Set("Timer1Timer", [this] {
+    window->SetTickHandler([this] {
         w().LabelHlaseni.SetCaption("Program device: : OK");
         w().LabelHlaseni.SetVisible(true);
         w().CGaugeProgram.SetMaxValue(2);

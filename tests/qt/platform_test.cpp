@@ -21,7 +21,7 @@ void AnswerBox(QMessageBox::StandardButton button, int afterMs) {
 TEST_F(QtWindowTest, MessageBoxesKeepTheTickRunning) {
     // The fourth tick closes the box: the message returns only if the tick ran behind it.
     int ticks = 0;
-    commands.Set("Timer1Timer", [&ticks] {
+    window->SetTickHandler([&ticks] {
         if (++ticks != 4) return;
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             box->button(QMessageBox::Ok)->click();

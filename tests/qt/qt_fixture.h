@@ -8,8 +8,10 @@
 #include <QStyleFactory>
 #include <QTest>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "link_fakes.h"
 #include "qt/front.h"
@@ -35,13 +37,40 @@ inline void ForgetPortOverrides() {
     }
 }
 
+// Sees every user event on its way to the window object. `swallow` may keep an event from it
+// and mark it used, as a handler would.
+struct EventRecorder final : UserEventSink {
+    explicit EventRecorder(TFormHlav& form) : form(form) {}
+    void HandleEvent(UserEvent& event) override {
+        seen.push_back(event);
+        seen.back().text = {};  // the text lives only as long as the event
+        if (swallow && swallow(event)) {
+            event.handled = true;
+            return;
+        }
+        form.HandleEvent(event);
+    }
+    // The events of one kind, in order.
+    std::vector<UserEvent> Of(EventKind kind) const {
+        std::vector<UserEvent> found;
+        for (const UserEvent& e : seen) {
+            if (e.kind == kind) found.push_back(e);
+        }
+        return found;
+    }
+
+    TFormHlav& form;
+    std::vector<UserEvent> seen;
+    std::function<bool(const UserEvent&)> swallow;
+};
+
 class QtWindowTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { EnsureApplication(); }
 
     QtWindowTest() {
         // The unit answers what the previous tick sent, then the window ticks.
-        commands.Set("Timer1Timer", [this] {
+        window->SetTickHandler([this] {
             line.DeliverTick();
             form.Timer1Timer();
         });
@@ -70,7 +99,6 @@ class QtWindowTest : public ::testing::Test {
         return std::make_unique<Front>(FormOptions{folder.Path(), {}, &line});
     }();
     TFormHlav& form = front->form;
-    CommandTable& commands = front->commands;
     MainWindow* window = front->window.get();
 };
 

@@ -1,0 +1,217 @@
+#include "app/form_events.h"
+
+#include <array>
+#include <cstddef>
+
+#include "app/form_hlav.h"
+#include "views/surface_paint.h"
+
+namespace orvell {
+
+namespace {
+
+using W = WindowModel;
+using F = TFormHlav;
+
+// Matchers: one control, a family (std::array member), every control of a kind, of a role.
+template <auto Member>
+int One(const W& w, const Control& c) {
+    return static_cast<const Control*>(&(w.*Member)) == &c ? 0 : -1;
+}
+
+template <auto Member>
+int Each(const W& w, const Control& c) {
+    const auto& family = w.*Member;
+    for (std::size_t i = 0; i < family.size(); ++i) {
+        if (static_cast<const Control*>(&family[i]) == &c) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+template <ControlKind Kind>
+int AnyOf(const W&, const Control& c) {
+    return c.Kind() == Kind ? 0 : -1;
+}
+
+template <Role R>
+int WithRole(const W&, const Control& c) {
+    return c.Has(R) ? 0 : -1;
+}
+
+// Handlers: a handler of the window object without arguments, or a small adapter.
+template <void (F::*Handler)()>
+void Call(F& form, UserEvent&, int) {
+    (form.*Handler)();
+}
+
+template <void (F::*Handler)(char&)>
+void CallKey(F& form, UserEvent& e, int) {
+    char key = static_cast<char>(e.key);
+    (form.*Handler)(key);
+    e.handled = key == 0;
+}
+
+template <int Mode, void (F::*Handler)()>
+void ChooseMapMode(F& form, UserEvent&, int) {
+    form.window.SetMapMode(Mode);
+    (form.*Handler)();
+}
+
+// A box with a visible spinner steps it by the arrow keys and the wheel, like a desktop spinner.
+void StepSpinnerOfBox(F& form, UserEvent& e, bool up) {
+    UpDown* spinner = static_cast<EditBox*>(e.sender)->Spinner();
+    if (spinner == nullptr || !spinner->Visible()) return;
+    form.UpDownClick(*spinner, up);
+    e.handled = true;
+}
+
+// The kind of the sender decides which value of the event it takes.
+void TakeValue(UserEvent& e) {
+    Control& c = *e.sender;
+    switch (c.Kind()) {
+        case ControlKind::EditBox:
+            static_cast<EditBox&>(c).SetText(e.text);
+            break;
+        case ControlKind::CheckBox:
+            static_cast<CheckBox&>(c).SetChecked(e.checked);
+            break;
+        case ControlKind::ComboBox:
+            static_cast<ComboBox&>(c).SetItemIndex(e.index);
+            break;
+        case ControlKind::RadioGroup:
+            static_cast<RadioGroup&>(c).SetItemIndex(e.index);
+            break;
+        case ControlKind::PageControl:
+            static_cast<PageControl&>(c).SetActivePageIndex(e.index);
+            break;
+        case ControlKind::TrackBar:
+            static_cast<TrackBar&>(c).SetPosition(e.index);
+            break;
+        default:
+            break;
+    }
+}
+
+using K = EventKind;
+
+constexpr std::array kRoutes = {
+    // Menu and tool bar. A menu item and its tool button run the same handler; Open and Save
+    // are told which one it was (Ctrl on the tool button starts at the default file).
+    EventRoute{K::Click, One<&W::MenuNew>, 0, Call<&F::MenuNewClick>},
+    EventRoute{K::Click, One<&W::SpeedButton6>, 0, Call<&F::MenuNewClick>},
+    EventRoute{K::Click, One<&W::MenuOpen>, 0,
+               [](F& f, UserEvent& e, int) { f.MenuOpenClick(e.sender); }},
+    EventRoute{K::Click, One<&W::SpeedButtonOpen>, 0,
+               [](F& f, UserEvent& e, int) { f.MenuOpenClick(e.sender); }},
+    EventRoute{K::Click, One<&W::MenuOpenExeDir>, 0, Call<&F::MenuOpenExeDirClick>},
+    EventRoute{K::Click, One<&W::MenuSave>, 0,
+               [](F& f, UserEvent& e, int) { f.MenuSaveClick(e.sender); }},
+    EventRoute{K::Click, One<&W::SpeedButtonSave>, 0,
+               [](F& f, UserEvent& e, int) { f.MenuSaveClick(e.sender); }},
+    EventRoute{K::Click, One<&W::MenuSaveExeDir>, 0, Call<&F::MenuSaveExeDirClick>},
+    EventRoute{K::Click, One<&W::MenuPrint>, 0, Call<&F::SpeedButtonPrintClick>},
+    EventRoute{K::Click, One<&W::SpeedButtonPrint>, 0, Call<&F::SpeedButtonPrintClick>},
+    EventRoute{K::Click, One<&W::MenuPrintAll>, 0, Call<&F::MenuPrintAllClick>},
+    EventRoute{K::Click, One<&W::MenuExit>, 0, Call<&F::MenuExitClick>},
+    EventRoute{K::Click, Each<&W::MenuComItem>, 0,
+               [](F& f, UserEvent&, int index) { f.MenuCom1Click(index); }},
+    EventRoute{K::Click, One<&W::MenuRead>, 0, Call<&F::MenuReadClick>},
+    EventRoute{K::Click, One<&W::ButtonRead>, 0, Call<&F::MenuReadClick>},
+    EventRoute{K::Click, One<&W::MenuVerify>, 0, Call<&F::MenuVerifyClick>},
+    EventRoute{K::Click, One<&W::BitBtnVerify>, 0, Call<&F::MenuVerifyClick>},
+    EventRoute{K::Click, One<&W::MenuProgram>, 0, Call<&F::MenuProgramClick>},
+    EventRoute{K::Click, One<&W::BitBtnProgram>, 0, Call<&F::MenuProgramClick>},
+    EventRoute{K::Click, One<&W::AdvanceMinus>, 0, Call<&F::BitBtnAdvMinusClick>},
+    EventRoute{K::Click, One<&W::AdvancePlus>, 0, Call<&F::BitBtnAdvPlusClick>},
+    EventRoute{K::Click, One<&W::MenuZpet>, 0, Call<&F::SpeedButtonZpetClick>},
+    EventRoute{K::Click, One<&W::SpeedButtonZpet>, 0, Call<&F::SpeedButtonZpetClick>},
+    EventRoute{K::Click, One<&W::MenuZnovu>, 0, Call<&F::SpeedButtonZnovuClick>},
+    EventRoute{K::Click, One<&W::SpeedButtonZnovu>, 0, Call<&F::SpeedButtonZnovuClick>},
+    EventRoute{K::Click, One<&W::MenuEnglish>, 0, Call<&F::MenuEnglishClick>},
+    EventRoute{K::Click, One<&W::MenuGerman>, 0, Call<&F::MenuGermanClick>},
+    EventRoute{K::Click, One<&W::MenuFrench>, 0, Call<&F::MenuFrenchClick>},
+    EventRoute{K::Click, One<&W::MenuCzech>, 0, Call<&F::MenuCzechClick>},
+    EventRoute{K::Click, One<&W::MenuContens>, 0, Call<&F::MenuContensClick>},
+    EventRoute{K::Click, One<&W::MenuAbout>, 0, Call<&F::MenuAboutClick>},
+
+    // Buttons of the pages.
+    EventRoute{K::Click, One<&W::BitBtnTps0>, 0, Call<&F::BitBtnTps0Click>},
+    EventRoute{K::Click, One<&W::BitBtnTps100>, 0, Call<&F::BitBtnTps100Click>},
+    EventRoute{K::Click, One<&W::BitBtnAdvMinus>, 0, Call<&F::BitBtnAdvMinusClick>},
+    EventRoute{K::Click, One<&W::BitBtnAdvPlus>, 0, Call<&F::BitBtnAdvPlusClick>},
+    EventRoute{K::Click, One<&W::BitBtnServoMinus>, 0, Call<&F::BitBtnServoMinusClick>},
+    EventRoute{K::Click, One<&W::BitBtnServoPlus>, 0, Call<&F::BitBtnServoPlusClick>},
+    EventRoute{K::Click, One<&W::AMapForm>, 0, ChooseMapMode<kMapModeGrid, &F::AMapFormClick>},
+    EventRoute{K::Click, One<&W::AMapModeGraph>, 0,
+               ChooseMapMode<kMapModeGraph, &F::AMapModeGraphClick>},
+    EventRoute{K::Click, One<&W::AMapModeGraph3D>, 0,
+               ChooseMapMode<kMapModeGraph3D, &F::AMapModeGraph3DClick>},
+
+    // Spinner arrows and the column step buttons under the map.
+    EventRoute{K::Click, AnyOf<ControlKind::UpDown>, 0,
+               [](F& f, UserEvent& e, int) { f.UpDownClick(static_cast<UpDown&>(*e.sender), e.up); }},
+    EventRoute{K::Click, Each<&W::CSpinButton>, 0,
+               [](F& f, UserEvent& e, int column) {
+                   if (e.up) {
+                       f.CSpinButtonUpClick(column);
+                   } else {
+                       f.CSpinButtonDownClick(column);
+                   }
+               }},
+
+    // Values the user changed.
+    EventRoute{K::Change, WithRole<Role::FieldCheckBox>, 0, Call<&F::CheckBoxMouseUp>},
+    EventRoute{K::Change, One<&W::RadioGroupInput1>, 0, Call<&F::RadioGroupInput1Click>},
+    EventRoute{K::Change, One<&W::RadioGroupInput2>, 0, Call<&F::RadioGroupInput2Click>},
+    EventRoute{K::Change, One<&W::ComboBoxNasobekPalcu>, 0, Call<&F::ComboBoxNasobekPalcuChange>},
+    EventRoute{K::Change, One<&W::ComboBoxBike>, 0, Call<&F::ComboBoxBikeChange>},
+    EventRoute{K::Change, One<&W::ComboBoxSynchro>, 0, Call<&F::ComboBoxSynchroChange>},
+
+    // Edit boxes: leaving one takes its value; Enter moves on; arrows and wheel step a spinner.
+    EventRoute{K::Exit, AnyOf<ControlKind::EditBox>, 0, Call<&F::EditExit>},
+    EventRoute{K::Key, AnyOf<ControlKind::EditBox>, kKeyEnter, CallKey<&F::FormKeyPress>},
+    EventRoute{K::Key, AnyOf<ControlKind::EditBox>, kKeyUp,
+               [](F& f, UserEvent& e, int) { StepSpinnerOfBox(f, e, true); }},
+    EventRoute{K::Key, AnyOf<ControlKind::EditBox>, kKeyDown,
+               [](F& f, UserEvent& e, int) { StepSpinnerOfBox(f, e, false); }},
+    EventRoute{K::Wheel, AnyOf<ControlKind::EditBox>, 0,
+               [](F& f, UserEvent& e, int) {
+                   if (e.wheelDelta != 0) StepSpinnerOfBox(f, e, e.wheelDelta > 0);
+               }},
+
+    // "+" and "-" on the map page's buttons, check boxes and view switches.
+    EventRoute{K::Key, WithRole<Role::AdvanceKeys>, '+', CallKey<&F::AdvanceKeyPress>},
+    EventRoute{K::Key, WithRole<Role::AdvanceKeys>, '-', CallKey<&F::AdvanceKeyPress>},
+};
+
+}  // namespace
+
+std::span<const EventRoute> EventRoutes() {
+    return kRoutes;
+}
+
+bool DispatchEvent(TFormHlav& form, UserEvent& event) {
+    if (event.sender == nullptr) return false;
+    if (event.kind == EventKind::Change) TakeValue(event);
+    for (const EventRoute& route : kRoutes) {
+        if (route.kind != event.kind) continue;
+        if (route.key != 0 && route.key != event.key) continue;
+        const int index = route.match(form.window, *event.sender);
+        if (index < 0) continue;
+        route.run(form, event, index);
+        return true;
+    }
+    return false;
+}
+
+void TFormHlav::HandleEvent(UserEvent& event) {
+    DispatchEvent(*this, event);
+}
+
+void TFormHlav::PaintSurface(const ImageSurface& surface, Canvas& canvas) const {
+    // The selection image lies under the grid unframed; the graphs and the colour scale get a
+    // thin frame.
+    PaintBlankSurface(canvas, surface.Color(), &surface != &window.ImageSelect);
+}
+
+}  // namespace orvell
