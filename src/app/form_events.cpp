@@ -38,6 +38,10 @@ int WithRole(const W&, const Control& c) {
     return c.Has(R) ? 0 : -1;
 }
 
+int AnyControl(const W&, const Control&) {
+    return 0;
+}
+
 // Handlers: a handler of the window object without arguments, or a small adapter.
 template <void (F::*Handler)()>
 void Call(F& form, UserEvent&, int) {
@@ -58,11 +62,21 @@ void ChooseMapMode(F& form, UserEvent&, int) {
 }
 
 // A box with a visible spinner steps it by the arrow keys and the wheel, like a desktop spinner.
-void StepSpinnerOfBox(F& form, UserEvent& e, bool up) {
-    UpDown* spinner = static_cast<EditBox*>(e.sender)->Spinner();
+void StepSpinner(F& form, UserEvent& e, UpDown* spinner, bool up) {
     if (spinner == nullptr || !spinner->Visible()) return;
     form.UpDownClick(*spinner, up);
     e.handled = true;
+}
+
+void StepSpinnerOfBox(F& form, UserEvent& e, bool up) {
+    StepSpinner(form, e, static_cast<EditBox*>(e.sender)->Spinner(), up);
+}
+
+// A spin box takes the wheel only while it has the focus: a turn meant to scroll, passing over
+// it, must not change a value the user never touched.
+void WheelOnSpinner(F& form, UserEvent& e, UpDown* spinner) {
+    if (!e.focused || e.wheelDelta == 0) return;
+    StepSpinner(form, e, spinner, e.wheelDelta > 0);
 }
 
 // The kind of the sender decides which value of the event it takes.
@@ -159,30 +173,50 @@ constexpr std::array kRoutes = {
                    }
                }},
 
-    // Values the user changed.
-    EventRoute{K::Change, WithRole<Role::FieldCheckBox>, 0, Call<&F::CheckBoxMouseUp>},
+    // Values the user changed. A check box toggled with the keyboard runs nothing: the next
+    // gather takes its state over.
+    EventRoute{K::Change, WithRole<Role::FieldCheckBox>, 0,
+               [](F& f, UserEvent& e, int) {
+                   if (!e.byKeyboard) f.CheckBoxMouseUp();
+               }},
     EventRoute{K::Change, One<&W::RadioGroupInput1>, 0, Call<&F::RadioGroupInput1Click>},
     EventRoute{K::Change, One<&W::RadioGroupInput2>, 0, Call<&F::RadioGroupInput2Click>},
     EventRoute{K::Change, One<&W::ComboBoxNasobekPalcu>, 0, Call<&F::ComboBoxNasobekPalcuChange>},
     EventRoute{K::Change, One<&W::ComboBoxBike>, 0, Call<&F::ComboBoxBikeChange>},
     EventRoute{K::Change, One<&W::ComboBoxSynchro>, 0, Call<&F::ComboBoxSynchroChange>},
 
-    // Edit boxes: leaving one takes its value; Enter moves on; arrows and wheel step a spinner.
+    // Edit boxes: leaving one takes its value; arrows and the wheel step a spinner. Enter moves
+    // on and takes the values wherever the focus is, as the window's own key handler.
     EventRoute{K::Exit, AnyOf<ControlKind::EditBox>, 0, Call<&F::EditExit>},
-    EventRoute{K::Key, AnyOf<ControlKind::EditBox>, kKeyEnter, CallKey<&F::FormKeyPress>},
+    EventRoute{K::Key, AnyControl, kKeyEnter, CallKey<&F::FormKeyPress>},
     EventRoute{K::Key, AnyOf<ControlKind::EditBox>, kKeyUp,
                [](F& f, UserEvent& e, int) { StepSpinnerOfBox(f, e, true); }},
     EventRoute{K::Key, AnyOf<ControlKind::EditBox>, kKeyDown,
                [](F& f, UserEvent& e, int) { StepSpinnerOfBox(f, e, false); }},
     EventRoute{K::Wheel, AnyOf<ControlKind::EditBox>, 0,
                [](F& f, UserEvent& e, int) {
-                   if (e.wheelDelta != 0) StepSpinnerOfBox(f, e, e.wheelDelta > 0);
+                   WheelOnSpinner(f, e, static_cast<EditBox*>(e.sender)->Spinner());
                }},
+    EventRoute{K::Wheel, AnyOf<ControlKind::UpDown>, 0,
+               [](F& f, UserEvent& e, int) { WheelOnSpinner(f, e, static_cast<UpDown*>(e.sender)); }},
 
     // "+" and "-" on the map page's buttons, check boxes and view switches.
     EventRoute{K::Key, WithRole<Role::AdvanceKeys>, '+', CallKey<&F::AdvanceKeyPress>},
     EventRoute{K::Key, WithRole<Role::AdvanceKeys>, '-', CallKey<&F::AdvanceKeyPress>},
 };
+
+// Choosing the entry of a list or radio group that is already chosen changes nothing, so it
+// must not run the change pipeline (and with it, perhaps, a Program).
+bool ChoosesTheSameAgain(const UserEvent& e) {
+    switch (e.sender->Kind()) {
+        case ControlKind::ComboBox:
+            return static_cast<const ComboBox&>(*e.sender).ItemIndex() == e.index;
+        case ControlKind::RadioGroup:
+            return static_cast<const RadioGroup&>(*e.sender).ItemIndex() == e.index;
+        default:
+            return false;
+    }
+}
 
 }  // namespace
 
@@ -192,7 +226,10 @@ std::span<const EventRoute> EventRoutes() {
 
 bool DispatchEvent(TFormHlav& form, UserEvent& event) {
     if (event.sender == nullptr) return false;
-    if (event.kind == EventKind::Change) TakeValue(event);
+    if (event.kind == EventKind::Change) {
+        if (ChoosesTheSameAgain(event)) return false;
+        TakeValue(event);
+    }
     for (const EventRoute& route : kRoutes) {
         if (route.kind != event.kind) continue;
         if (route.key != 0 && route.key != event.key) continue;

@@ -1,4 +1,5 @@
-// The roles of the window's controls that their kind does not tell.
+// The roles of the window's controls that their kind does not tell, and the further keys of
+// the menu.
 #include <algorithm>
 #include <initializer_list>
 
@@ -31,6 +32,8 @@ void WindowModel::AssignRoles() {
                          &SpeedButtonZpet, &SpeedButtonZnovu}) {
         tool->AddRole(Role::Picture);
     }
+    // Redo answers the keys other desktop programs use for it, besides its own.
+    MenuZnovu.SetAlternateShortcuts({"Ctrl+Y", "Ctrl+Shift+Z"});
 }
 
 }  // namespace orvell

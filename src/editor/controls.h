@@ -320,12 +320,20 @@ class MenuItem : public Control {
     // Key text as a front end parses it ("Ctrl+Z", "F9"); empty for none.
     const std::string& Shortcut() const { return shortcut_; }
     void SetShortcut(std::string_view text) { AssignText(shortcut_, text); }
+    // Further keys that run the item, as the desktop's own conventions expect (Ctrl+Y for redo).
+    const std::vector<std::string>& AlternateShortcuts() const { return alternates_; }
+    void SetAlternateShortcuts(std::vector<std::string> keys) {
+        if (keys == alternates_) return;
+        alternates_ = std::move(keys);
+        Touch();
+    }
     bool Checked() const { return checked_; }
     void SetChecked(bool v) { Assign(checked_, v); }
     bool IsSeparator() const { return Caption() == "-"; }
 
   private:
     std::string shortcut_;
+    std::vector<std::string> alternates_;
     bool checked_ = false;
 };
 

@@ -42,9 +42,10 @@ struct UserEvent {
     // Click on a spinner or column step button: which half.
     bool up = false;
     // Change: the value the user left in the control (the one that fits its kind).
-    bool checked = false;   // check box, radio button
-    int index = 0;          // list, radio group, page control, track bar position
-    std::string_view text;  // edit box
+    bool checked = false;     // check box, radio button
+    bool byKeyboard = false;  // made with the keyboard (a check box toggled by Space)
+    int index = 0;            // list, radio group, page control, track bar position
+    std::string_view text;    // edit box
     // Key.
     int key = 0;
     // Pointer: in the sender's pixels; for the window itself, on the screen.
@@ -54,6 +55,8 @@ struct UserEvent {
     unsigned buttons = 0;  // the buttons held
     unsigned modifiers = 0;
     int wheelDelta = 0;  // in eighths of a degree, positive away from the user
+    // Wheel: the control (for a spinner, its edit box) has the keyboard focus.
+    bool focused = false;
 
     // Set by the handler that used the event: a swallowed key, a wheel turn that no control
     // should scroll with.

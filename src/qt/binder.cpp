@@ -341,8 +341,12 @@ void Binder::PushValue(Entry& e) {
         case ControlKind::MenuItem: {
             if (e.action == nullptr || e.menu != nullptr) break;
             const auto& item = static_cast<const MenuItem&>(c);
-            const QKeySequence keys(ToQ(item.Shortcut()));
-            if (e.action->shortcut() != keys) e.action->setShortcut(keys);
+            QList<QKeySequence> keys;
+            if (!item.Shortcut().empty()) keys << QKeySequence(ToQ(item.Shortcut()));
+            for (const std::string& other : item.AlternateShortcuts()) {
+                keys << QKeySequence(ToQ(other));
+            }
+            if (e.action->shortcuts() != keys) e.action->setShortcuts(keys);
             if (item.Checked() && !e.action->isCheckable()) e.action->setCheckable(true);
             const QSignalBlocker block(e.action);
             e.action->setChecked(item.Checked());
@@ -428,15 +432,29 @@ void Binder::ConnectEvents(Entry& e) {
             break;
         }
         case ControlKind::UpDown:
-        case ControlKind::SpinButton:
-            static_cast<SpinArrows*>(widget)->onStep = [this, &c](bool up) {
+        case ControlKind::SpinButton: {
+            auto* arrows = static_cast<SpinArrows*>(widget);
+            arrows->onStep = [this, &c](bool up) {
                 UserEvent event;
                 event.kind = EventKind::Click;
                 event.sender = &c;
                 event.up = up;
                 Send(event);
             };
+            arrows->onWheel = [this, &c](int delta) {
+                // The arrows never take the focus; their edit box decides.
+                const EditBox* box =
+                    c.Kind() == ControlKind::UpDown ? static_cast<UpDown&>(c).Associate() : nullptr;
+                const QWidget* boxWidget = box != nullptr ? WidgetOf(*box) : nullptr;
+                UserEvent event;
+                event.kind = EventKind::Wheel;
+                event.sender = &c;
+                event.wheelDelta = delta;
+                event.focused = boxWidget != nullptr && boxWidget->hasFocus();
+                Send(event);
+            };
             break;
+        }
         case ControlKind::CheckBox:
             connect(static_cast<QCheckBox*>(widget), &QCheckBox::clicked, this,
                     [this, &c](bool checked) {
@@ -444,6 +462,8 @@ void Binder::ConnectEvents(Entry& e) {
                         event.kind = EventKind::Change;
                         event.sender = &c;
                         event.checked = checked;
+                        event.byKeyboard = keyboardToggle_ == &c;
+                        keyboardToggle_ = nullptr;
                         Send(event);
                     });
             break;
@@ -561,6 +581,11 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
     const bool surface = c.Kind() == ControlKind::Image;
     switch (event->type()) {
         case QEvent::KeyPress: {
+            // Space toggles a check box on its release; the click that follows is the keyboard's.
+            if (c.Kind() == ControlKind::CheckBox &&
+                static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+                keyboardToggle_ = &c;
+            }
             const int key = KeyOf(*static_cast<QKeyEvent*>(event));
             if (key == 0) return false;
             UserEvent e;
@@ -584,9 +609,16 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
         }
         case QEvent::Wheel: {
             auto* wheel = static_cast<QWheelEvent*>(event);
+            auto* widget = static_cast<QWidget*>(watched);
+            // A list without the focus ignores the wheel, which scrolls what lies under it.
+            if (c.Kind() == ControlKind::ComboBox && !widget->hasFocus()) {
+                event->ignore();
+                return true;
+            }
             UserEvent e = PointerEvent(EventKind::Wheel, c, wheel->position(), wheel->modifiers());
             e.buttons = ButtonsOf(wheel->buttons());
             e.wheelDelta = wheel->angleDelta().y();
+            e.focused = widget->hasFocus();
             return Send(e);
         }
         case QEvent::MouseButtonPress:
@@ -618,9 +650,12 @@ bool Binder::MenuTakesShortcut(QEvent* event) const {
     // The menu's shortcuts (Ctrl+Z is undo of the whole set) win over the box's own.
     auto* key = static_cast<QKeyEvent*>(event);
     const QKeySequence pressed(key->keyCombination());
-    for (const Control* c : form_.window.MenuItems()) {
-        const auto* item = static_cast<const MenuItem*>(c);
-        if (!item->Shortcut().empty() && QKeySequence(ToQ(item->Shortcut())) == pressed) {
+    for (const MenuItem* item : form_.window.MenuItems()) {
+        bool taken = !item->Shortcut().empty() && QKeySequence(ToQ(item->Shortcut())) == pressed;
+        for (const std::string& other : item->AlternateShortcuts()) {
+            taken = taken || QKeySequence(ToQ(other)) == pressed;
+        }
+        if (taken) {
             event->ignore();
             return true;
         }

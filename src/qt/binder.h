@@ -94,6 +94,7 @@ class Binder : public QObject {
     std::vector<Entry> entries_;
     std::unordered_map<const Control*, std::size_t> byControl_;
     std::unordered_map<const QObject*, std::size_t> byWidget_;
+    const Control* keyboardToggle_ = nullptr;  // a check box that Space is toggling
     bool closing_ = false;
     bool syncing_ = false;
 };

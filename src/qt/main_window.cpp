@@ -229,6 +229,23 @@ QLabel* MainWindow::MakeLabel(Label& label, QWidget* parent) {
 QLineEdit* MainWindow::MakeEdit(EditBox& box, QWidget* parent, int width) {
     auto* edit = Bound(box, new QLineEdit(parent));
     if (width > 0) edit->setFixedWidth(width);
+    // The box's own menu without its own undo and redo: those of the set are in the Tools menu.
+    edit->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(edit, &QWidget::customContextMenuRequested, edit, [edit](const QPoint& at) {
+        QMenu* menu = edit->createStandardContextMenu();
+        for (QAction* action : menu->actions()) {
+            const QString name = action->objectName();
+            if (name == QLatin1String("edit-undo") || name == QLatin1String("edit-redo")) {
+                menu->removeAction(action);
+            }
+        }
+        // A separator may now lead the menu.
+        if (!menu->actions().isEmpty() && menu->actions().first()->isSeparator()) {
+            menu->removeAction(menu->actions().first());
+        }
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(edit->mapToGlobal(at));
+    });
     return edit;
 }
 
@@ -264,6 +281,8 @@ QWidget* MainWindow::MakeButton(Button& button, QWidget* parent) {
 
 QWidget* MainWindow::MakeCombo(ComboBox& list, QWidget* parent, int minimumChars) {
     auto* combo = Bound(list, new QComboBox(parent));
+    // A turn of the wheel does not give a list the focus; without it the list ignores the wheel.
+    combo->setFocusPolicy(Qt::StrongFocus);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(minimumChars);
     return combo;

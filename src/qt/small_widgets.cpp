@@ -78,8 +78,8 @@ void SpinArrows::mouseReleaseEvent(QMouseEvent* event) {
 
 void SpinArrows::wheelEvent(QWheelEvent* event) {
     const int delta = event->angleDelta().y();
-    if (delta == 0 || !onStep) return;
-    onStep(delta > 0);
+    if (delta == 0 || !onWheel) return;
+    onWheel(delta);
     event->accept();
 }
 

@@ -18,6 +18,7 @@ class SpinArrows : public QWidget {
     SpinArrows(Qt::Orientation split, QWidget* parent);
 
     std::function<void(bool up)> onStep;
+    std::function<void(int delta)> onWheel;
 
     QSize sizeHint() const override;
 

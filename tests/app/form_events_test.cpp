@@ -82,6 +82,7 @@ TEST_F(FormEventTest, EveryKindOfEventReachesItsHandler) {
          [](WindowModel& w) {
              UserEvent e = Event(EventKind::Wheel, w.EditOmez2);
              e.wheelDelta = 120;
+             e.focused = true;
              return e;
          },
          [](TFormHlav& f) { return f.image.LimiterSpeed(); }, 111, true},
@@ -113,8 +114,9 @@ TEST_F(FormEventTest, EveryKindOfEventReachesItsHandler) {
     }
 }
 
-TEST_F(FormEventTest, EventsWithoutARouteChangeNothing) {
+TEST_F(FormEventTest, EventsThatMustNotChangeTheSetChangeNothing) {
     const ParamImage before = form.image;
+    const int newest = form.history.Newest();
     UserEvent press = Event(EventKind::MouseDown, w().GrafAdv);
     press.button = kButtonLeft;
     EXPECT_FALSE(DispatchEvent(form, press));
@@ -122,13 +124,52 @@ TEST_F(FormEventTest, EventsWithoutARouteChangeNothing) {
     letter.key = 'x';
     EXPECT_FALSE(DispatchEvent(form, letter));
     EXPECT_FALSE(letter.handled);
-    // A box without a visible spinner does not take the wheel: the page may scroll instead.
+
+    // A wheel turn passing over a spin box that has no focus, or one whose spinner is hidden,
+    // is left for scrolling.
+    UserEvent passing = Event(EventKind::Wheel, w().EditOmez2);
+    passing.wheelDelta = 120;
+    DispatchEvent(form, passing);
+    EXPECT_FALSE(passing.handled);
+    UserEvent overArrows = Event(EventKind::Wheel, w().UpDownOmez2);
+    overArrows.wheelDelta = 120;
+    DispatchEvent(form, overArrows);
+    EXPECT_FALSE(overArrows.handled);
     w().UpDownOmez2.SetVisible(false);
-    UserEvent turn = Event(EventKind::Wheel, w().EditOmez2);
-    turn.wheelDelta = 120;
-    DispatchEvent(form, turn);
-    EXPECT_FALSE(turn.handled);
+    UserEvent hidden = Event(EventKind::Wheel, w().EditOmez2);
+    hidden.wheelDelta = 120;
+    hidden.focused = true;
+    DispatchEvent(form, hidden);
+    EXPECT_FALSE(hidden.handled);
+
+    // Choosing the list entry or radio button that is already chosen is no change.
+    UserEvent sameInput = Event(EventKind::Change, w().RadioGroupInput1);
+    sameInput.index = w().RadioGroupInput1.ItemIndex();
+    EXPECT_FALSE(DispatchEvent(form, sameInput));
+    UserEvent sameBike = Event(EventKind::Change, w().ComboBoxBike);
+    sameBike.index = w().ComboBoxBike.ItemIndex();
+    EXPECT_FALSE(DispatchEvent(form, sameBike));
+    EXPECT_TRUE(platform.questions.empty());
+
+    // Space on a check box only toggles it; the next gather takes the state over.
+    UserEvent space = Event(EventKind::Change, w().CheckBoxPrivEnable);
+    space.checked = true;
+    space.byKeyboard = true;
+    DispatchEvent(form, space);
+    EXPECT_TRUE(w().CheckBoxPrivEnable.Checked());
     EXPECT_EQ(form.image, before);
+    EXPECT_EQ(form.history.Newest(), newest);
+    form.GatherControls();
+    EXPECT_EQ(form.image.ServoEnable(), 1);
+}
+
+TEST_F(FormEventTest, EnterTakesTheValuesWhereverTheFocusIs) {
+    w().EditOmez2.SetText("12050");
+    UserEvent enter = Event(EventKind::Key, w().BitBtnVerify);
+    enter.key = kKeyEnter;
+    EXPECT_TRUE(DispatchEvent(form, enter));
+    EXPECT_TRUE(enter.handled);
+    EXPECT_EQ(form.image.LimiterSpeed(), 120);
 }
 
 TEST_F(FormEventTest, AChangeTakesTheUsersValueEvenWithoutAHandler) {

@@ -1,6 +1,7 @@
 // The window shows what the model says, and real widget events reach the handlers.
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -122,29 +123,69 @@ TEST_F(QtWindowTest, ArrowsStepTheirBox) {
     EXPECT_EQ(form.image.MapCell(9, 2), before + 1);
 }
 
-TEST_F(QtWindowTest, TheWheelGoesToTheWindowFirstThenToTheBox) {
+TEST_F(QtWindowTest, TheWheelGoesToTheWindowFirstThenToTheBoxWithTheFocus) {
     EventRecorder recorder(form);
     window->Bindings().SetEventSink(recorder);
-    auto* limiter = Widget<QLineEdit>(w().EditOmez2);
-    const QPoint at = limiter->rect().center();
-    auto turn = [&] {
-        QWheelEvent wheel(at, limiter->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+    auto turn = [](QWidget* widget) {
+        const QPoint at = widget->rect().center();
+        QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(limiter, &wheel);
+        QApplication::sendEvent(widget, &wheel);
     };
-    turn();
+    // Passing over a box without the focus changes nothing.
+    auto* limiter = Widget<QLineEdit>(w().EditOmez2);
+    turn(limiter);
+    turn(Widget(w().UpDownOmez2));
+    EXPECT_EQ(form.image.LimiterSpeed(), 110);
+
+    limiter->setFocus(Qt::MouseFocusReason);
+    recorder.seen.clear();
+    turn(limiter);
     EXPECT_EQ(form.image.LimiterSpeed(), 111);  // the window does not use it: the box steps
     const auto turns = recorder.Of(EventKind::Wheel);
     ASSERT_EQ(turns.size(), 2u);
     EXPECT_EQ(turns[0].sender, &w().FormHlav);
     EXPECT_EQ(turns[0].wheelDelta, 120);
-    EXPECT_EQ(QPoint(turns[0].x, turns[0].y), limiter->mapToGlobal(at));
+    EXPECT_EQ(QPoint(turns[0].x, turns[0].y), limiter->mapToGlobal(limiter->rect().center()));
     EXPECT_EQ(turns[1].sender, &w().EditOmez2);
+    turn(Widget(w().UpDownOmez2));  // the arrows of the focused box take it too
+    EXPECT_EQ(form.image.LimiterSpeed(), 112);
 
     // A turn the window uses never reaches the box.
     recorder.swallow = [this](const UserEvent& e) { return e.sender == &w().FormHlav; };
+    turn(limiter);
+    EXPECT_EQ(form.image.LimiterSpeed(), 112);
+}
+
+TEST_F(QtWindowTest, AListTakesTheWheelOnlyWithTheFocus) {
+    EventRecorder recorder(form);
+    window->Bindings().SetEventSink(recorder);
+    // The choice would ask a question; the recorder keeps it from the window object.
+    recorder.swallow = [this](const UserEvent& e) {
+        return e.kind == EventKind::Change && e.sender == &w().ComboBoxBike;
+    };
+    ShowPage(kPageBike);
+    auto* bikes = Widget<QComboBox>(w().ComboBoxBike);
+    const int chosen = bikes->currentIndex();
+    const QPoint at = bikes->rect().center();
+    auto turn = [&] {
+        QWheelEvent wheel(at, bikes->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(bikes, &wheel);
+    };
     turn();
-    EXPECT_EQ(form.image.LimiterSpeed(), 111);
+    EXPECT_EQ(bikes->currentIndex(), chosen);
+    EXPECT_TRUE(recorder.Of(EventKind::Change).empty());
+    EXPECT_FALSE(bikes->hasFocus());
+
+    bikes->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(bikes->hasFocus());
+    ASSERT_TRUE(bikes->isEnabled());
+    turn();
+    const auto changes = recorder.Of(EventKind::Change);
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0].sender, &w().ComboBoxBike);
+    EXPECT_EQ(changes[0].index, chosen + 1);
 }
 
 TEST_F(QtWindowTest, TheMouseOnASurfaceArrivesAsTypedEvents) {
@@ -255,6 +296,33 @@ TEST_F(QtWindowTest, MenusToolBarAndShortcutsRunTheirCommands) {
     EXPECT_EQ(form.image.LimiterSpeed(), 110);
     QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(form.image.LimiterSpeed(), 111);
+}
+
+TEST_F(QtWindowTest, KeyboardConventions) {
+    // Space toggles a check box; the next gather takes it over.
+    ShowPage(kPageServo);
+    auto* enable = Widget(w().CheckBoxPrivEnable);
+    enable->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(enable, Qt::Key_Space);
+    EXPECT_TRUE(w().CheckBoxPrivEnable.Checked());
+    EXPECT_EQ(form.image.ServoEnable(), 0);
+    form.GatherControls();
+    EXPECT_EQ(form.image.ServoEnable(), 1);
+
+    // Redo answers Ctrl+Y and Ctrl+Shift+Z as well, also inside an edit box.
+    ShowPage(kPageRuzne);
+    for (const QKeyCombination redo :
+         {QKeyCombination(Qt::ControlModifier, Qt::Key_Y),
+          QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z)}) {
+        ClickArrow(Widget(w().UpDownOmez2), true);
+        QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
+        ASSERT_EQ(form.image.LimiterSpeed(), 110);
+        auto* box = Widget<QLineEdit>(w().EditPilotLight);
+        box->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(box, redo.key(), redo.keyboardModifiers());
+        EXPECT_EQ(form.image.LimiterSpeed(), 111);
+        ClickArrow(Widget(w().UpDownOmez2), false);
+    }
 }
 
 TEST_F(QtWindowTest, ExitClosesTheWindowAndKeepsThePageInTheSettings) {
