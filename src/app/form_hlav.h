@@ -217,6 +217,8 @@ class TFormHlav final : public UserEventSink {
     // The dialogs start at the default parameter file when Ctrl is held on this tool button.
     void CtrlRule(const Control* sender, const Control& button);
     void TakeSettings(const Settings& settings);
+    // The window on a present screen and no larger than it.
+    void FitWindow();
     Settings CurrentSettings() const;
     void TakeMonitorLabels();
     void TakeUnitTexts();

@@ -3,7 +3,9 @@
 #include <charconv>
 
 #include "app/form_hlav.h"
+
 #include "app/last_image_file.h"
+#include "app/window_fit.h"
 #include "core/bike_presets.h"
 #include "core/param_file.h"
 #include "core/text_scanner.h"
@@ -66,6 +68,7 @@ void TFormHlav::FormCreate() {
     ReadLastImageFile(paths_.lastImageFile, image);
     link_.SetPortOverrides(PortOverrides(ini));
     TakeSettings(settings);
+    FitWindow();
 
     if (!options_.arguments.empty()) {
         if (const auto language = LanguageFromArgument(options_.arguments.front())) {
@@ -205,6 +208,13 @@ void TFormHlav::FormClose() {
     ApplyConsistencyRules();
     WriteSettings(paths_, CurrentSettings(), image);
     lastImageDirty_ = false;
+}
+
+void TFormHlav::FitWindow() {
+    Window& form = window.FormHlav;
+    const WindowBounds fitted = FitWindowToScreens(
+        {form.Left(), form.Top(), form.Width(), form.Height()}, platform_.ScreenAreas());
+    form.SetBounds(fitted.left, fitted.top, fitted.width, fitted.height);
 }
 
 }  // namespace orvell

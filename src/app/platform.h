@@ -6,12 +6,21 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvell {
 
 enum class Answer { Yes, No, Cancel };
 
 struct ScreenSize {
+    int width = 0;
+    int height = 0;
+};
+
+// The part of a screen a window may cover (without the desktop's panels), in screen pixels.
+struct ScreenArea {
+    int left = 0;
+    int top = 0;
     int width = 0;
     int height = 0;
 };
@@ -38,6 +47,12 @@ class PlatformServices {
     // Pointer warp in screen coordinates, and the screen's size for centring the window.
     virtual void SetPointerPos(int x, int y) = 0;
     virtual ScreenSize Screen() const = 0;
+    // The available area of every present screen, the primary one first. By default the whole
+    // of the one screen `Screen` reports.
+    virtual std::vector<ScreenArea> ScreenAreas() const {
+        const ScreenSize size = Screen();
+        return {ScreenArea{0, 0, size.width, size.height}};
+    }
 
     // Shows the About window modally with this title; returns when it is closed.
     virtual void ShowAboutWindow(std::string_view title) = 0;

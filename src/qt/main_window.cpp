@@ -9,13 +9,18 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShowEvent>
 #include <QSlider>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -128,7 +133,19 @@ MainWindow::MainWindow(TFormHlav& form)
     body->addLayout(left, 1);
     body->addWidget(BuildMonitor());
     column->addLayout(body, 1);
-    setCentralWidget(central);
+    // On a screen smaller than the window's design size the content scrolls, so the tool bar,
+    // every page, the monitor column and the status line stay reachable; the menu and the
+    // status bar stay put. The control that takes the focus is scrolled into view.
+    auto* scroll = new QScrollArea(this);
+    scroll_ = scroll;
+    scroll->setObjectName(QStringLiteral("ContentScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(central);
+    setCentralWidget(scroll);
+    connect(qApp, &QApplication::focusChanged, scroll, [scroll, central](QWidget*, QWidget* now) {
+        if (now != nullptr && central->isAncestorOf(now)) scroll->ensureWidgetVisible(now, 8, 8);
+    });
 
     auto* status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("StatusBar1"));
@@ -141,6 +158,7 @@ MainWindow::MainWindow(TFormHlav& form)
     connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
     qApp->installEventFilter(this);
     binder_.Sync();
+    FollowLanguage();
 }
 
 MainWindow::~MainWindow() {
@@ -152,6 +170,21 @@ MainWindow::~MainWindow() {
 void MainWindow::Tick() {
     tick_();
     binder_.Sync();
+    FollowLanguage();
+}
+
+void MainWindow::FollowLanguage() {
+    // Qt's own texts (Yes / No / Cancel, the file dialogs) speak the window's language.
+    const int language = form_.boundedSettings.languageIndex;
+    if (language == qtLanguage_) return;
+    qtLanguage_ = language;
+    static constexpr const char* kLocales[] = {"en", "de", "fr", "cs"};
+    const char* locale = language >= 0 && language < 4 ? kLocales[language] : "en";
+    QCoreApplication::removeTranslator(&qtTexts_);
+    if (qtTexts_.load(QLocale(QString::fromLatin1(locale)), QStringLiteral("qtbase"),
+                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qtTexts_);
+    }
 }
 
 void MainWindow::BuildMenu() {
@@ -669,6 +702,36 @@ bool MainWindow::event(QEvent* event) {
         return true;
     }
     return QMainWindow::event(event);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (fittedToScreen_) return;
+    fittedToScreen_ = true;
+    // Once the window manager has put its frame around the window, so that the title bar's
+    // height is known.
+    QTimer::singleShot(kFrameWaitMs, this, [this] { FitToScreen(); });
+}
+
+void MainWindow::FitToScreen() {
+    // Where the screen allows, the window grows until its content shows without scrolling; it
+    // never grows beyond the screen's free area, where the content scrolls instead, and its
+    // title bar always lies on the screen.
+    const QWidget* content = scroll_->widget();
+    const QScreen* screen = this->screen();
+    if (content == nullptr || screen == nullptr) return;
+    const QRect available = screen->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    const QSize chrome(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    const QSize needed = content->minimumSizeHint().expandedTo(content->minimumSize()) + chrome;
+    const QSize fitted = size().expandedTo(needed).boundedTo(available.size() - frame);
+    if (fitted != size()) resize(fitted);
+    const QRect outer(frameGeometry().topLeft(), fitted + frame);
+    const QPoint at(std::clamp(outer.left(), available.left(),
+                               std::max(available.left(), available.right() + 1 - outer.width())),
+                    std::clamp(outer.top(), available.top(),
+                               std::max(available.top(), available.bottom() + 1 - outer.height())));
+    if (at != outer.topLeft()) move(at);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

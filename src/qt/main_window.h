@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <QTranslator>
 #include <functional>
 
 #include "editor/seams.h"
@@ -14,6 +15,7 @@ class QBoxLayout;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QScrollArea;
 
 namespace orvell {
 
@@ -39,6 +41,7 @@ class MainWindow : public QMainWindow, public FocusChain {
 
   protected:
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -53,6 +56,8 @@ class MainWindow : public QMainWindow, public FocusChain {
     QWidget* BuildServoPage();
     QWidget* BuildMonitor();
     void KeepBoundsInModel();
+    void FollowLanguage();
+    void FitToScreen();
 
     // Widget factories: each creates the widget of one model control and binds it.
     QLabel* MakeLabel(Label& label, QWidget* parent);
@@ -75,6 +80,12 @@ class MainWindow : public QMainWindow, public FocusChain {
     std::function<void()> tick_;
     QTimer timer_;
     FocusChain* previousFocus_;
+    QTranslator qtTexts_;
+    QScrollArea* scroll_ = nullptr;
+    bool fittedToScreen_ = false;
+    // How long the window manager may take to frame a newly shown window.
+    static constexpr int kFrameWaitMs = 150;
+    int qtLanguage_ = -1;
 };
 
 }  // namespace orvell

@@ -97,6 +97,21 @@ ScreenSize QtPlatformServices::Screen() const {
     return {size.width(), size.height()};
 }
 
+std::vector<ScreenArea> QtPlatformServices::ScreenAreas() const {
+    std::vector<ScreenArea> areas;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect r = screen->availableGeometry();
+        const ScreenArea area{r.x(), r.y(), r.width(), r.height()};
+        if (screen == primary) {
+            areas.insert(areas.begin(), area);
+        } else {
+            areas.push_back(area);
+        }
+    }
+    return areas;
+}
+
 void QtPlatformServices::ShowAboutWindow(std::string_view title) {
     // A plain box until the About window has its own content.
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title.data(), qsizetype(title.size())),

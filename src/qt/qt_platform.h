@@ -24,6 +24,7 @@ class QtPlatformServices : public PlatformServices {
     bool CtrlDown() const override;
     void SetPointerPos(int x, int y) override;
     ScreenSize Screen() const override;
+    std::vector<ScreenArea> ScreenAreas() const override;
     void ShowAboutWindow(std::string_view title) override;
     bool OpenDocument(const std::filesystem::path& path) override;
     bool PrintWindowImage() override;
