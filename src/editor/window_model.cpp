@@ -298,10 +298,7 @@ void WindowModel::BuildBikePage() {
 
     Control* special = &GroupBoxSpecial;
     Add(Labelled(GroupBoxSpecial,
-                 // Split so that the repository's word check does not take the caption for
-                 // a reference to design documents.
-                 "Speci"
-                 "fication of synchronization - Caution - For experienced user only!"),
+                 "Specification of synchronization - Caution - For experienced user only!"),
         "GroupBoxSpecial", page);
     Add(Labelled(LabelSynchro, "Synchronization method"), "LabelSynchro", special);
     Add(ComboBoxSynchro, "ComboBoxSynchro", special);
