@@ -87,7 +87,7 @@ void WindowModel::BuildControlTable() {
     auto put = [this](int first, auto& family) {
         for (std::size_t i = 0; i < family.size(); ++i) controlTable_[first + i] = &family[i];
     };
-    put(table::kComItems, MenuComItem);
+    put(table::kMenuComItem, MenuComItem);
     put(table::kZacH2, CheckBoxPalecZacH2);
     put(table::kEndH2, CheckBoxPalecEndH2);
     put(table::kZacP2, CheckBoxPalecZacP2);
