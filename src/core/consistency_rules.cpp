@@ -31,10 +31,6 @@ constexpr int ServoMax(int i) {
 constexpr std::uint8_t kTpsVoltageMax = 250;
 constexpr std::uint8_t kMaxChannels = 4;
 
-bool MethodAllowsSecondPickup(std::uint8_t method) {
-    return method == 0 || method == 4 || method == 9;
-}
-
 }  // namespace
 
 void ConsistencyRules::ResetAxisMemory() {
@@ -136,14 +132,14 @@ void ConsistencyRules::ApplyConsistencyRules(ParamImage& image, BoundedSettings*
     // Synchronisation description: one lobe for the one-lobe method, lobe numbers within the
     // lobe count, 2nd pick-up flags only where there is a 2nd pick-up, at most four channels.
     const std::uint8_t method = image.SyncMethod();
-    if (method == 0) image.SetLobeCount(1);
+    if (method == kMethodOneLobe) image.SetLobeCount(1);
     const std::uint8_t lobes = image.LobeCount();
     for (int c = 0; c < kChannels; ++c) {
         if (image.MaxAdvanceLobe(c) > lobes) image.SetMaxAdvanceLobe(c, lobes);
         if (image.StartAdvanceLobe(c) > lobes) image.SetStartAdvanceLobe(c, lobes);
         if (image.MaxAdvanceLobe(c) == 0) image.SetMaxAdvanceLobe(c, 1);
         if (image.StartAdvanceLobe(c) == 0) image.SetStartAdvanceLobe(c, 1);
-        if (!MethodAllowsSecondPickup(method)) {
+        if (!MethodHasTwoPickups(method)) {
             image.SetMaxAdvance2ndPickup(c, 0);
             image.SetStartAdvance2ndPickup(c, 0);
         }

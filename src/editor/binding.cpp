@@ -6,7 +6,6 @@ namespace orvell {
 
 namespace {
 
-constexpr std::uint8_t kMethodAllSecondEdges = 8;
 constexpr std::uint8_t kCompensationOutsideTestMode = 11;
 
 // Every spinner that maps one-to-one onto an image byte, with its conversion. The
@@ -84,7 +83,7 @@ void GatherControlsIntoImage(WindowModel& w, ParamImage& image, bool testMode) {
     }
 
     ForEachFlagField(w, [&](CheckBox& box, std::size_t byte) { image[byte] = Flag(box); });
-    if (image.BikeCode() == kSpecialBikeCode && image.SyncMethod() == 0) {
+    if (image.BikeCode() == kSpecialBikeCode && image.SyncMethod() == kMethodOneLobe) {
         image.SetNoLobeLengthCheck(Flag(w.CheckBoxNehlidaPalec));
         image.SetSparkBeforeLobe(Flag(w.CheckBoxPredPalec));
     } else {
@@ -121,7 +120,7 @@ void RefreshControlsFromImage(WindowModel& w, const ParamImage& image) {
         w.UpDownKompenz[i].SetPosition(conv::kIdentity.Show(image.Compensation(i)));
     }
 
-    if (image.SyncMethod() == kMethodAllSecondEdges) {
+    if (image.SyncMethod() == kMethodLongGapMoreLobes) {
         for (int c = 0; c < kChannels; ++c) {
             w.CheckBoxPalecZacH2[c].SetChecked(true);
             w.CheckBoxPalecEndH2[c].SetChecked(true);

@@ -8,10 +8,6 @@ namespace orvell {
 
 namespace {
 
-constexpr std::uint8_t kMethodOneLobe = 0;
-constexpr std::uint8_t kMethodHarley = 7;
-constexpr std::uint8_t kMethodAllSecondEdges = 8;
-
 constexpr int kGraphTopWithGrid = 112;
 constexpr int kGraphHeightWithGrid = 317;
 constexpr int kGraphTopAlone = 12;
@@ -44,8 +40,8 @@ Inputs ReadInputs(const WindowModel& w, const ParamImage& image, bool printing) 
     in.tpsMap = w.CheckBoxTpsMapa.Checked();
     in.special = image.BikeCode() == kSpecialBikeCode;
     in.method = image.SyncMethod();
-    in.twoPickups = in.method == 0 || in.method == 4 || in.method == 9;
-    in.cam = in.method == 6 || in.method == 11 || in.method == 12;
+    in.twoPickups = MethodHasTwoPickups(in.method);
+    in.cam = MethodHasCamSensor(in.method);
     in.channels = image.ChannelCount();
     in.servo = image.ServoEnable() != 0;
     const int in1 = image.Input1Function();
@@ -155,7 +151,7 @@ void LayoutSynchronisation(WindowModel& w, const Inputs& in) {
     }
 
     const bool lobesEditable = in.special && in.method != kMethodOneLobe;
-    const bool edgesEditable = in.special && in.method != kMethodAllSecondEdges;
+    const bool edgesEditable = in.special && in.method != kMethodLongGapMoreLobes;
     // With one lobe there is no lobe count or lobe number to edit.
     w.EditPocPalcu.SetEnabled(lobesEditable);
     // Harley has neither a lobe count nor a channel count to step.

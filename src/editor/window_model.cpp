@@ -41,7 +41,7 @@ constexpr int RowTop(int r) {
 constexpr std::array<std::string_view, kMapRows> kThrottleRowCaptions = {
     "0%", "2%", "5%", "10%", "20%", "30%", "40%", "60%", "80%", "100%"};
 
-constexpr std::array<std::string_view, 13> kSynchroItems = {
+constexpr std::array<std::string_view, kSyncMethods> kSynchroItems = {
     "1 lobe, 1 or 2 pick-up",
     "Short gap between lobes (inserted lobe)",
     "Wide lobe",

@@ -150,9 +150,8 @@ Frame SimulatedUnit::MonitorFrame() const {
     f[41] = static_cast<std::uint8_t>(throttle);
     f[42] = p.ShiftLightSpeed() != 0 && s >= p.ShiftLightSpeed();  // gear shift light
     // Pick-ups: plenty of revolutions, a plausible pulse count, signals while turning.
-    const int method = p.SyncMethod();
     const bool twoPickups =
-        method == 0 || method == 4 || method == 9 || method == 6 || method == 11 || method == 12;
+        MethodHasTwoPickups(p.SyncMethod()) || MethodHasCamSensor(p.SyncMethod());
     f[44] = f[45] = 250;
     f[46] = f[47] = static_cast<std::uint8_t>(std::min(255, p.LobeCount() * 2));
     f[48] = speed > 0;
