@@ -247,11 +247,12 @@ inline constexpr Conversion kTachoCorrection{1, -100};  // percent
 
 // The lobe multiplier list shows ignitions per revolution 1..4 first and "one per two
 // revolutions" (stored 0) last.
+inline constexpr int kLobeMultiplierChoices = 5;
 constexpr std::uint8_t LobeMultiplierFromListIndex(int index) {
-    return static_cast<std::uint8_t>((index + 1) % 5);
+    return static_cast<std::uint8_t>((index + 1) % kLobeMultiplierChoices);
 }
 constexpr int ListIndexFromLobeMultiplier(std::uint8_t stored) {
-    return (stored + 4) % 5;
+    return (stored + kLobeMultiplierChoices - 1) % kLobeMultiplierChoices;
 }
 }  // namespace conv
 

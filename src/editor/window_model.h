@@ -1,5 +1,5 @@
 // The main window as plain data: one member per control, named like the control of the window
-// definition, with the fixed English texts of the window layout. Numbered families are arrays
+// definition, with the English texts of the language catalogue. Numbered families are arrays
 // indexed from 0 (`EditRpmAdv[0]` is `EditRpmAdv1`, `EditCell[k]` is `Edit50`+k).
 #pragma once
 
@@ -221,7 +221,7 @@ class WindowModel {
     // An edit box "Edit<stem>" with its spinner "UpDown<stem>".
     void AddSpinner(EditBox& edit, UpDown& upDown, std::string_view stem, Control* parent, int min,
                     int max, int step = 1, bool grouped = false);
-    void AddMenu(MenuItem& item, std::string name, MenuItem* parent, std::string_view caption,
+    void AddMenu(MenuItem& item, std::string name, MenuItem* parent,
                  std::string_view shortcut = {});
     void BuildControlTable();
     void BuildMenu();
