@@ -1,9 +1,11 @@
 #include "editor/window_model.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 
 #include "core/bike_presets.h"
+#include "editor/spinner_fields.h"
 #include "editor/window_language_target.h"
 #include "i18n/apply_language.h"
 #include "i18n/catalogue.h"
@@ -106,11 +108,13 @@ void WindowModel::Add(Control& control, std::string name, Control* parent) {
     all_.push_back(&control);
 }
 
-void WindowModel::AddSpinner(EditBox& edit, UpDown& upDown, std::string_view stem, Control* parent,
-                             int min, int max, int step, bool grouped) {
+void WindowModel::AddSpinner(EditBox& edit, UpDown& upDown, std::string_view stem,
+                             Control* parent) {
     Add(edit, "Edit" + std::string(stem), parent);
     Add(upDown, "UpDown" + std::string(stem), parent);
-    upDown.Configure(&edit, min, max, step, grouped);
+    const SpinnerField* row = FindSpinnerField(*this, upDown);
+    if (row == nullptr) throw std::logic_error("no spinner field for " + upDown.Name());
+    upDown.Configure(&edit, row->min, row->max, row->step, row->grouped);
 }
 
 void WindowModel::AddMenu(MenuItem& item, std::string name, MenuItem* parent,
@@ -191,27 +195,26 @@ void WindowModel::BuildToolBarAndPages() {
 void WindowModel::BuildMiscPage() {
     Control* page = &TabSheetRuzne;
     Add(LabelOmez2, "LabelOmez2", page);
-    AddSpinner(EditOmez2, UpDownOmez2, "Omez2", page, 999, 25000, 100, true);
+    AddSpinner(EditOmez2, UpDownOmez2, "Omez2", page);
     Add(LabelPilotLight, "LabelPilotLight", page);
-    AddSpinner(EditPilotLight, UpDownPilotLight, "PilotLight", page, 100, 25000, 100, true);
+    AddSpinner(EditPilotLight, UpDownPilotLight, "PilotLight", page);
     Add(LabelClutchTime, "LabelClutchTime", page);
-    AddSpinner(EditClutchTime, UpDownClutchTime, "ClutchTime", page, 0, 2500, 10, true);
+    AddSpinner(EditClutchTime, UpDownClutchTime, "ClutchTime", page);
     Add(LabelClutchPause, "LabelClutchPause", page);
-    AddSpinner(EditClutchPause, UpDownClutchPause, "ClutchPause", page, 0, 2500, 10, true);
+    AddSpinner(EditClutchPause, UpDownClutchPause, "ClutchPause", page);
     Add(LabelPocSynchro, "LabelPocSynchro", page);
-    AddSpinner(EditPocSynchro, UpDownPocSynchro, "PocSynchro", page, 0, 40, 1, false);
+    AddSpinner(EditPocSynchro, UpDownPocSynchro, "PocSynchro", page);
     Add(CheckBoxBuzDlouhe, "CheckBoxBuzDlouhe", page);
 
     Add(Labelled(GroupBoxTps, "TPS"), "GroupBoxTps", page);
-    AddSpinner(EditTps0, UpDownTps0, "Tps0", &GroupBoxTps, 250, 2500, 10, true);
-    AddSpinner(EditTps100, UpDownTps100, "Tps100", &GroupBoxTps, 2500, 4750, 10, true);
+    AddSpinner(EditTps0, UpDownTps0, "Tps0", &GroupBoxTps);
+    AddSpinner(EditTps100, UpDownTps100, "Tps100", &GroupBoxTps);
     Add(Labelled(BitBtnTps0, "Set TPS 0 %"), "BitBtnTps0", &GroupBoxTps);
     Add(Labelled(BitBtnTps100, "Set TPS 100 %"), "BitBtnTps100", &GroupBoxTps);
 
     Add(LabelKompenz, "LabelKompenz", page);
     for (int i = 0; i < kCompensations; ++i) {
-        AddSpinner(EditKompenz[i], UpDownKompenz[i], Numbered("Kompenz", i + 1), page, 0, 255, 1,
-                   false);
+        AddSpinner(EditKompenz[i], UpDownKompenz[i], Numbered("Kompenz", i + 1), page);
     }
     Add(CheckBoxInNeutralSs, "CheckBoxInNeutralSs", page);
     Add(RadioGroupInput1, "RadioGroupInput1", page);
@@ -231,9 +234,9 @@ void WindowModel::BuildBikePage() {
     }
     Add(GroupBoxRpm, "GroupBoxRpm", page);
     Add(LabelRpmPulsu, "LabelRpmPulsu", &GroupBoxRpm);
-    AddSpinner(EditRpmPulsu, UpDownRpmPulsu, "RpmPulsu", &GroupBoxRpm, 0, 6);
+    AddSpinner(EditRpmPulsu, UpDownRpmPulsu, "RpmPulsu", &GroupBoxRpm);
     Add(LabelRpmKorekce, "LabelRpmKorekce", &GroupBoxRpm);
-    AddSpinner(EditRpmKorekce, UpDownRpmKorekce, "RpmKorekce", &GroupBoxRpm, -60, 60);
+    AddSpinner(EditRpmKorekce, UpDownRpmKorekce, "RpmKorekce", &GroupBoxRpm);
     Add(CheckBoxInvInput1, "CheckBoxInvInput1", page);
     Add(CheckBoxInvInput2, "CheckBoxInvInput2", page);
     Add(CheckBoxZamenaPickup, "CheckBoxZamenaPickup", page);
@@ -256,9 +259,9 @@ void WindowModel::BuildBikePage() {
         ComboBoxSynchro.SetItems(methods);
     }
     Add(LabelPocPalcu, "LabelPocPalcu", special);
-    AddSpinner(EditPocPalcu, UpDownPocPalcu, "PocPalcu", special, 1, 58);
+    AddSpinner(EditPocPalcu, UpDownPocPalcu, "PocPalcu", special);
     Add(LabelPocKanalu, "LabelPocKanalu", special);
-    AddSpinner(EditPocKanalu, UpDownPocKanalu, "PocKanalu", special, 1, kChannels);
+    AddSpinner(EditPocKanalu, UpDownPocKanalu, "PocKanalu", special);
     Add(LabelLobe, "LabelLobe", special);
     Add(LabelHrana2, "LabelHrana2", special);
     Add(LabelSnimac2, "LabelSnimac2", special);
@@ -268,11 +271,11 @@ void WindowModel::BuildBikePage() {
         const std::string zac = Numbered("Palec", c + 1, "Zac");
         const std::string end = Numbered("Palec", c + 1, "End");
         Add(LabelPalecZac[c], "Label" + zac, box);
-        AddSpinner(EditPalecZac[c], UpDownPalecZac[c], zac, box, 1, 58);
+        AddSpinner(EditPalecZac[c], UpDownPalecZac[c], zac, box);
         Add(CheckBoxPalecZacH2[c], "CheckBox" + zac + "H2", box);
         Add(CheckBoxPalecZacP2[c], "CheckBox" + zac + "P2", box);
         Add(LabelPalecEnd[c], "Label" + end, box);
-        AddSpinner(EditPalecEnd[c], UpDownPalecEnd[c], end, box, 1, 58);
+        AddSpinner(EditPalecEnd[c], UpDownPalecEnd[c], end, box);
         Add(CheckBoxPalecEndH2[c], "CheckBox" + end + "H2", box);
         Add(CheckBoxPalecEndP2[c], "CheckBox" + end + "P2", box);
     }
@@ -289,9 +292,7 @@ void WindowModel::BuildAdvancePage() {
     Add(Labelled(LabelRpm1, "RPM"), "LabelRpm1", box);
     LabelRpm1.SetBounds(kRowLabelLeft, kAxisTop + kRowLabelOffset, 30, 13);
     for (int c = 0; c < kAxisPoints; ++c) {
-        // The first breakpoint goes down to 199 rpm, the others to 300.
-        AddSpinner(EditRpmAdv[c], UpDownRpmAdv[c], Numbered("RpmAdv", c + 1), box,
-                   c == 0 ? 199 : 300, 20100, 100);
+        AddSpinner(EditRpmAdv[c], UpDownRpmAdv[c], Numbered("RpmAdv", c + 1), box);
         EditRpmAdv[c].SetBounds(ColumnLeft(c), kAxisTop, kCellEditWidth, kCellHeight);
         UpDownRpmAdv[c].SetBounds(ColumnLeft(c) + kCellEditWidth, kAxisTop, kSpinnerWidth,
                                   kCellHeight);
@@ -303,7 +304,7 @@ void WindowModel::BuildAdvancePage() {
     for (int k = 0; k < kMapRows * kMapColumns; ++k) {
         const int r = k / kMapColumns;
         const int c = k % kMapColumns;
-        AddSpinner(EditCell[k], UpDownCell[k], std::to_string(50 + k), box, 0, 60);
+        AddSpinner(EditCell[k], UpDownCell[k], std::to_string(50 + k), box);
         EditCell[k].SetBounds(ColumnLeft(c), RowTop(r), kCellEditWidth, kCellHeight);
         UpDownCell[k].SetBounds(ColumnLeft(c) + kCellEditWidth, RowTop(r), kSpinnerWidth,
                                 kCellHeight);
@@ -343,7 +344,7 @@ void WindowModel::BuildAdvancePage() {
     Add(Labelled(BitBtnAdvPlus, "+"), "BitBtnAdvPlus", box);
     Add(CheckBoxIgnAll, "CheckBoxIgnAll", box);
     Add(LabelBaseAdv, "LabelBaseAdv", box);
-    AddSpinner(EditBaseAdv, UpDownBaseAdv, "BaseAdv", box, 0, 40);
+    AddSpinner(EditBaseAdv, UpDownBaseAdv, "BaseAdv", box);
     Add(Interpolation, "Interpolation", box);
 }
 
@@ -353,14 +354,13 @@ void WindowModel::BuildServoPage() {
     Add(GroupBoxPrivera, "GroupBoxPrivera", page);
     Control* box = &GroupBoxPrivera;
     for (int i = 0; i < kServoPoints; ++i) {
-        AddSpinner(EditRpmPriv[i], UpDownRpmPriv[i], Numbered("RpmPriv", i + 1), box,
-                   i < 2 ? 200 : 300, 20100, 100);
+        AddSpinner(EditRpmPriv[i], UpDownRpmPriv[i], Numbered("RpmPriv", i + 1), box);
     }
     for (int i = 0; i < kServoPoints; ++i) {
-        AddSpinner(EditNapPriv[i], UpDownNapPriv[i], Numbered("NapPriv", i + 1), box, 20, 5000, 20);
+        AddSpinner(EditNapPriv[i], UpDownNapPriv[i], Numbered("NapPriv", i + 1), box);
     }
     Add(LabelServoHyster, "LabelServoHyster", box);
-    AddSpinner(EditPrivHyster, UpDownPrivHyster, "PrivHyster", box, 0, 1275, 5, true);
+    AddSpinner(EditPrivHyster, UpDownPrivHyster, "PrivHyster", box);
     Add(Labelled(BitBtnServoMinus, "-"), "BitBtnServoMinus", box);
     Add(Labelled(BitBtnServoPlus, "+"), "BitBtnServoPlus", box);
     Add(CheckBoxServoAll, "CheckBoxServoAll", box);

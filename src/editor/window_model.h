@@ -218,9 +218,8 @@ class WindowModel {
 
   private:
     void Add(Control& control, std::string name, Control* parent);
-    // An edit box "Edit<stem>" with its spinner "UpDown<stem>".
-    void AddSpinner(EditBox& edit, UpDown& upDown, std::string_view stem, Control* parent, int min,
-                    int max, int step = 1, bool grouped = false);
+    // An edit box "Edit<stem>" with its spinner "UpDown<stem>", ranged by its spinner field.
+    void AddSpinner(EditBox& edit, UpDown& upDown, std::string_view stem, Control* parent);
     void AddMenu(MenuItem& item, std::string name, MenuItem* parent,
                  std::string_view shortcut = {});
     void BuildControlTable();
