@@ -43,16 +43,18 @@ constexpr ByteValue LowerAdvanceAtStart(std::uint8_t v) {
     return {field::kLowerAdvanceAtStart, v};
 }
 
+// One line of the preset sheet. A cell is written "max/start" lobe with E for the 2nd edge and P
+// for the 2nd pick-up; an empty cell leaves its channel alone.
 struct Row {
     const char* text;
     std::uint8_t code;
     std::uint8_t method, lobes, channels;
-    std::array<const char*, kChannels> cells;  // null: empty cell
-    std::array<ByteValue, 3> further;          // byte 0 (the bike code) marks an unused slot
     std::uint8_t tachoPulses;
-    std::uint8_t input1 = kInputOff;
-    std::uint8_t neutralInputs = 0;
-    bool defaultsFirst = false;
+    std::uint8_t input1;
+    std::uint8_t neutralInputs;
+    bool defaultsFirst;
+    std::array<const char*, kChannels> cells;
+    std::array<ByteValue, 3> further;  // byte 0 (the bike code) marks an unused slot
 };
 
 constexpr BikeEntry MakeEntry(int entry, const Row& r) {
@@ -64,9 +66,7 @@ constexpr BikeEntry MakeEntry(int entry, const Row& r) {
     e.method = r.method;
     e.lobes = r.lobes;
     e.channels = r.channels;
-    for (int c = 0; c < kChannels; ++c) {
-        if (r.cells[c] != nullptr) e.channel[c] = Ch(r.cells[c]);
-    }
+    for (int c = 0; c < kChannels; ++c) e.channel[c] = Ch(r.cells[c]);
     for (const ByteValue& b : r.further) {
         if (b.byte != field::kBikeCode) e.further[e.furtherCount++] = b;
     }
@@ -76,98 +76,55 @@ constexpr BikeEntry MakeEntry(int entry, const Row& r) {
     return e;
 }
 
-constexpr std::uint8_t B = kInputBlocking;
+constexpr std::uint8_t Off = kInputOff;
+constexpr std::uint8_t Blk = kInputBlocking;
+constexpr std::uint8_t Kill = kInputKillSwitch;
 
-// The motorcycle list in display order; columns as in the workshop's preset sheet.
+// The motorcycle list in display order, one preset per line as on the workshop's preset sheet.
+// Columns: name, code, method, lobes, channels, tacho pulses, input 1, neutral and side-stand
+// inputs, defaults first, the four channel cells, further bytes.
 constexpr std::array<BikeEntry, kBikeEntries> BuildTable() {
+    // clang-format off
     const Row rows[kBikeEntries - 1] = {
-        {"3 Cylinder, 1 pickup", 23, 1, 4, 3, {"1/1E", "2/2E", "3/3E"}, {LongExcitation(0)}, 1},
-        {"24-1 4 cyl, cam",
-         37,
-         12,
-         46,
-         4,
-         {"27E/30E", "39E/42E", "16E/19E", "4E/7E"},
-         {LobeMultiplier(0), PickupInterchange(1), LongExcitation(0)},
-         1},
-        {"24-2 4 cyl, cam",
-         36,
-         12,
-         44,
-         4,
-         {"26E/29E", "38E/41E", "16E/19E", "4E/7E"},
-         {LobeMultiplier(0), PickupInterchange(1), LongExcitation(0)},
-         1},
-        {"Ducati inj. 48-2", 32, 8, 46, 2, {"18E/23E", "36E/41E"}, {LobeMultiplier(0)}, 2},
-        {"Kawasaki KZ 1300",
-         35,
-         9,
-         4,
-         3,
-         {"1/2", "1P/2P", "3P/4P"},
-         {Pickup1Inverted(1), Pickup2Inverted(1)},
-         1},
-        {"Kawasaki ZX ", 0, 1, 3, 2, {"1/1E", "2/2E"}, {}, 2, B},
-        {"Kawasaki ZX9R 00", 27, 2, 4, 4, {"4/1", "2/3", "2/3", "4/1"}, {LongExcitation(0)}, 2, B},
-        {"Harley", 31, 7, 2, 2, {"1/1E", "2/2E"}, {LobeMultiplier(0), Pickup1Inverted(1)}, 2},
-        {"Honda CBR 7P", 1, 4, 7, 2, {"2/3E", "6/7E"}, {}, 2},
-        {"Honda CBR 9P", 2, 3, 9, 2, {"1/3E", "7/9E"}, {}, 2, B, 1},
-        {"Honda Shadow", 3, 3, 9, 2, {"6/7", "8/9"}, {}, 2},
-        {"Honda VFR 400", 4, 4, 7, 2, {"4/5", "6/7"}, {}, 4},
-        {"Honda VFR 750", 24, 4, 11, 4, {"4/5", "7/8", "10/11", "1/2"}, {}, 2},
-        {"Honda VT 600 Shadow", 5, 4, 7, 2, {"1E/2E", "5EP/6EP"}, {PickupInterchange(1)}, 2},
-        {"Honda VT 1100", 6, 4, 7, 2, {"3/4E", "4/5E"}, {}, 2},
-        {"Classic (1 lobe, 1 or 2 pick-up) ",
-         7,
-         0,
-         1,
-         2,
-         {"1/1E", "1P/1EP", "1P/1EP", "1/1E"},
-         {},
-         1},
-        {"Classic (2 lobe per revolution, 1 or 2 pick-up)",
-         28,
-         0,
-         1,
-         2,
-         {"1/1E", "1P/1EP", "1P/1EP", "1/1E"},
-         {LobeMultiplier(2)},
-         1},
-        {"Classic (3 lobe per revolution, 1 pick-up)",
-         29,
-         0,
-         1,
-         1,
-         {"1/1E", "1P/1EP", "1P/1EP", "1/1E"},
-         {LobeMultiplier(3)},
-         1},
-        {"Classic (1 lobe per 2 rev. (CMPS),1 or 2 pick-up)",
-         30,
-         0,
-         1,
-         2,
-         {"1/1E", "1P/1EP", "1P/1EP", "1/1E"},
-         {LobeMultiplier(0)},
-         1},
-        {"Laverda 3x120", 33, 9, 2, 3, {"1/1E", "1P/1EP", "2P/2EP"}, {}, 2},
-        {"Suzuki 800", 8, 3, 4, 2, {"1/2", "3/4"}, {}, 1},
-        {"Suzuki GSF 400 A", 9, 2, 6, 2, {"1/2", "4/5"}, {}, 1},
-        {"Suzuki GSF 400 B", 10, 2, 6, 2, {"2/3", "5/6"}, {}, 1},
-        {"Suzuki GSX", 11, 2, 4, 2, {"4/1", "2/3"}, {}, 1},
-        {"Suzuki SV 650", 12, 2, 4, 2, {"4/1", "1/2"}, {}, 1},
-        {"Suzuki Tci 125", 13, 3, 4, 2, {"2/3", "3/4"}, {}, 1},
-        {"Suzuki VS 800,", 14, 2, 4, 2, {"3/4", "2/3"}, {}, 1, kInputOff, 0, true},
-        {"TDM 850", 15, 2, 4, 2, {"3/4", "4/1"}, {}, 2, B},
-        {"Triumph Tigra", 26, 5, 7, 3, {"2/3", "4/5", "6/1"}, {LongExcitation(0)}, 1},
-        {"Virago XV", 16, 3, 2, 2, {"1/1E", "2/2E"}, {}, 2},
-        {"Yamaha 125 SR", 17, 4, 2, 2, {"2/1EP", "1EP/2EP"}, {}, 2, kInputKillSwitch},
-        {"Yamaha Fz 750", 18, 2, 8, 2, {"3/4", "7/8"}, {}, 2, B, 0, true},
-        {"Yamaha R1", 19, 2, 4, 2, {"3/4", "1/2"}, {ServoEnable(1)}, 2, B},
-        {"Yamaha R6", 20, 1, 5, 2, {"1E/2E", "3E/4E"}, {LongExcitation(0)}, 2, B, 0, true},
-        {"Yamaha XT600E", 21, 2, 4, 1, {"4/1", "2/3"}, {LowerAdvanceAtStart(1)}, 1, B},
-        {"Yamaha XVZ 1300", 25, 1, 7, 4, {"1E/2E", "2E/3E", "4E/5E", "5E/6E"}, {}, 2, B},
-        {"3 Cylinder, 1 pickup - kick start", 34, 10, 4, 3, {"2/2E", "3/3E", "4/4E"}, {}, 1},
+        {"3 Cylinder, 1 pickup",                              23,  1,  4, 3, 1, Off,  0, false, {"1/1E",    "2/2E",    "3/3E",    ""},      {LongExcitation(0)}},
+        {"24-1 4 cyl, cam",                                   37, 12, 46, 4, 1, Off,  0, false, {"27E/30E", "39E/42E", "16E/19E", "4E/7E"}, {LobeMultiplier(0), PickupInterchange(1), LongExcitation(0)}},
+        {"24-2 4 cyl, cam",                                   36, 12, 44, 4, 1, Off,  0, false, {"26E/29E", "38E/41E", "16E/19E", "4E/7E"}, {LobeMultiplier(0), PickupInterchange(1), LongExcitation(0)}},
+        {"Ducati inj. 48-2",                                  32,  8, 46, 2, 2, Off,  0, false, {"18E/23E", "36E/41E", "",        ""},      {LobeMultiplier(0)}},
+        {"Kawasaki KZ 1300",                                  35,  9,  4, 3, 1, Off,  0, false, {"1/2",     "1P/2P",   "3P/4P",   ""},      {Pickup1Inverted(1), Pickup2Inverted(1)}},
+        {"Kawasaki ZX ",                                       0,  1,  3, 2, 2, Blk,  0, false, {"1/1E",    "2/2E",    "",        ""},      {}},
+        {"Kawasaki ZX9R 00",                                  27,  2,  4, 4, 2, Blk,  0, false, {"4/1",     "2/3",     "2/3",     "4/1"},   {LongExcitation(0)}},
+        {"Harley",                                            31,  7,  2, 2, 2, Off,  0, false, {"1/1E",    "2/2E",    "",        ""},      {LobeMultiplier(0), Pickup1Inverted(1)}},
+        {"Honda CBR 7P",                                       1,  4,  7, 2, 2, Off,  0, false, {"2/3E",    "6/7E",    "",        ""},      {}},
+        {"Honda CBR 9P",                                       2,  3,  9, 2, 2, Blk,  1, false, {"1/3E",    "7/9E",    "",        ""},      {}},
+        {"Honda Shadow",                                       3,  3,  9, 2, 2, Off,  0, false, {"6/7",     "8/9",     "",        ""},      {}},
+        {"Honda VFR 400",                                      4,  4,  7, 2, 4, Off,  0, false, {"4/5",     "6/7",     "",        ""},      {}},
+        {"Honda VFR 750",                                     24,  4, 11, 4, 2, Off,  0, false, {"4/5",     "7/8",     "10/11",   "1/2"},   {}},
+        {"Honda VT 600 Shadow",                                5,  4,  7, 2, 2, Off,  0, false, {"1E/2E",   "5EP/6EP", "",        ""},      {PickupInterchange(1)}},
+        {"Honda VT 1100",                                      6,  4,  7, 2, 2, Off,  0, false, {"3/4E",    "4/5E",    "",        ""},      {}},
+        {"Classic (1 lobe, 1 or 2 pick-up) ",                  7,  0,  1, 2, 1, Off,  0, false, {"1/1E",    "1P/1EP",  "1P/1EP",  "1/1E"},  {}},
+        {"Classic (2 lobe per revolution, 1 or 2 pick-up)",   28,  0,  1, 2, 1, Off,  0, false, {"1/1E",    "1P/1EP",  "1P/1EP",  "1/1E"},  {LobeMultiplier(2)}},
+        {"Classic (3 lobe per revolution, 1 pick-up)",        29,  0,  1, 1, 1, Off,  0, false, {"1/1E",    "1P/1EP",  "1P/1EP",  "1/1E"},  {LobeMultiplier(3)}},
+        {"Classic (1 lobe per 2 rev. (CMPS),1 or 2 pick-up)", 30,  0,  1, 2, 1, Off,  0, false, {"1/1E",    "1P/1EP",  "1P/1EP",  "1/1E"},  {LobeMultiplier(0)}},
+        {"Laverda 3x120",                                     33,  9,  2, 3, 2, Off,  0, false, {"1/1E",    "1P/1EP",  "2P/2EP",  ""},      {}},
+        {"Suzuki 800",                                         8,  3,  4, 2, 1, Off,  0, false, {"1/2",     "3/4",     "",        ""},      {}},
+        {"Suzuki GSF 400 A",                                   9,  2,  6, 2, 1, Off,  0, false, {"1/2",     "4/5",     "",        ""},      {}},
+        {"Suzuki GSF 400 B",                                  10,  2,  6, 2, 1, Off,  0, false, {"2/3",     "5/6",     "",        ""},      {}},
+        {"Suzuki GSX",                                        11,  2,  4, 2, 1, Off,  0, false, {"4/1",     "2/3",     "",        ""},      {}},
+        {"Suzuki SV 650",                                     12,  2,  4, 2, 1, Off,  0, false, {"4/1",     "1/2",     "",        ""},      {}},
+        {"Suzuki Tci 125",                                    13,  3,  4, 2, 1, Off,  0, false, {"2/3",     "3/4",     "",        ""},      {}},
+        {"Suzuki VS 800,",                                    14,  2,  4, 2, 1, Off,  0, true,  {"3/4",     "2/3",     "",        ""},      {}},
+        {"TDM 850",                                           15,  2,  4, 2, 2, Blk,  0, false, {"3/4",     "4/1",     "",        ""},      {}},
+        {"Triumph Tigra",                                     26,  5,  7, 3, 1, Off,  0, false, {"2/3",     "4/5",     "6/1",     ""},      {LongExcitation(0)}},
+        {"Virago XV",                                         16,  3,  2, 2, 2, Off,  0, false, {"1/1E",    "2/2E",    "",        ""},      {}},
+        {"Yamaha 125 SR",                                     17,  4,  2, 2, 2, Kill, 0, false, {"2/1EP",   "1EP/2EP", "",        ""},      {}},
+        {"Yamaha Fz 750",                                     18,  2,  8, 2, 2, Blk,  0, true,  {"3/4",     "7/8",     "",        ""},      {}},
+        {"Yamaha R1",                                         19,  2,  4, 2, 2, Blk,  0, false, {"3/4",     "1/2",     "",        ""},      {ServoEnable(1)}},
+        {"Yamaha R6",                                         20,  1,  5, 2, 2, Blk,  0, true,  {"1E/2E",   "3E/4E",   "",        ""},      {LongExcitation(0)}},
+        {"Yamaha XT600E",                                     21,  2,  4, 1, 1, Blk,  0, false, {"4/1",     "2/3",     "",        ""},      {LowerAdvanceAtStart(1)}},
+        {"Yamaha XVZ 1300",                                   25,  1,  7, 4, 2, Blk,  0, false, {"1E/2E",   "2E/3E",   "4E/5E",   "5E/6E"}, {}},
+        {"3 Cylinder, 1 pickup - kick start",                 34, 10,  4, 3, 1, Off,  0, false, {"2/2E",    "3/3E",    "4/4E",    ""},      {}},
     };
+    // clang-format on
     std::array<BikeEntry, kBikeEntries> table{};
     for (int i = 0; i < kBikeEntries - 1; ++i) table[i] = MakeEntry(i, rows[i]);
     BikeEntry& special = table[kBikeEntries - 1];

@@ -31,10 +31,6 @@ constexpr int ServoMax(int i) {
 constexpr std::uint8_t kTpsVoltageMax = 250;
 constexpr std::uint8_t kMaxChannels = 4;
 
-bool MethodAllowsSecondPickup(std::uint8_t method) {
-    return method == 0 || method == 4 || method == 9;
-}
-
 }  // namespace
 
 void ConsistencyRules::ResetAxisMemory() {
@@ -86,7 +82,7 @@ void ConsistencyRules::ReturnPushed(Axis& axis) {
 void ConsistencyRules::ApplyConsistencyRules(ParamImage& image, BoundedSettings* settings) {
     Axis axis = ReadAxis(image);
 
-    // Steps 1-3: find which breakpoint the user moves; a new one starts a fresh memory.
+    // Find which breakpoint the user moves; a new one starts a fresh memory.
     const int changed = ChangedBreakpoint(axis);
     if (editedBreakpoint_ == kFindChangedBreakpoint) editedBreakpoint_ = changed;
     if (editedBreakpoint_ >= 0 && editedBreakpoint_ < kAxisPoints &&
@@ -96,23 +92,24 @@ void ConsistencyRules::ApplyConsistencyRules(ParamImage& image, BoundedSettings*
         editedBreakpoint_ = activeBreakpoint_;
     }
 
-    // Step 4: bound the active breakpoint and push its neighbours out of the way.
+    // Bound the active breakpoint and push its neighbours out of the way.
     const int k = activeBreakpoint_;
     if (axis[k] < AxisMin(k)) axis[k] = static_cast<std::uint8_t>(AxisMin(k));
     PushNeighbours(axis, k, -1);
     if (axis[k] > AxisMax(k)) axis[k] = static_cast<std::uint8_t>(AxisMax(k));
     PushNeighbours(axis, k, +1);
 
-    // Steps 5-6.
+    // Pushed neighbours return toward where they stood; the axis is remembered for the next
+    // pass.
     ReturnPushed(axis);
     previousAxis_ = axis;
     WriteAxis(image, axis);
 
-    // Step 7.
+    // TPS voltages at most 5000 mV.
     if (image.Tps0Voltage() > kTpsVoltageMax) image.SetTps0Voltage(kTpsVoltageMax);
     if (image.Tps100Voltage() > kTpsVoltageMax) image.SetTps100Voltage(kTpsVoltageMax);
 
-    // Step 8: servo speeds bounded, then strictly ascending.
+    // Servo speeds bounded, then strictly ascending.
     for (int i = 0; i < kServoPoints; ++i) {
         if (image.ServoSpeed(i) < ServoMin(i))
             image.SetServoSpeed(i, static_cast<std::uint8_t>(ServoMin(i)));
@@ -125,23 +122,24 @@ void ConsistencyRules::ApplyConsistencyRules(ParamImage& image, BoundedSettings*
         }
     }
 
-    // Step 9.
+    // Window settings held beside the image: out of range means the first choice.
     if (settings != nullptr) {
         if (settings->languageIndex > 3) settings->languageIndex = 0;
         if (settings->portChoice >= 31) settings->portChoice = 0;
         if (settings->autoPortNumber >= 30) settings->autoPortNumber = 0;
     }
 
-    // Steps 10-12: synchronisation description.
+    // Synchronisation description: one lobe for the one-lobe method, lobe numbers within the
+    // lobe count, 2nd pick-up flags only where there is a 2nd pick-up, at most four channels.
     const std::uint8_t method = image.SyncMethod();
-    if (method == 0) image.SetLobeCount(1);
+    if (method == kMethodOneLobe) image.SetLobeCount(1);
     const std::uint8_t lobes = image.LobeCount();
     for (int c = 0; c < kChannels; ++c) {
         if (image.MaxAdvanceLobe(c) > lobes) image.SetMaxAdvanceLobe(c, lobes);
         if (image.StartAdvanceLobe(c) > lobes) image.SetStartAdvanceLobe(c, lobes);
         if (image.MaxAdvanceLobe(c) == 0) image.SetMaxAdvanceLobe(c, 1);
         if (image.StartAdvanceLobe(c) == 0) image.SetStartAdvanceLobe(c, 1);
-        if (!MethodAllowsSecondPickup(method)) {
+        if (!MethodHasTwoPickups(method)) {
             image.SetMaxAdvance2ndPickup(c, 0);
             image.SetStartAdvance2ndPickup(c, 0);
         }

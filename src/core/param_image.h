@@ -79,6 +79,32 @@ inline constexpr std::uint8_t kInputBlocking = 2;
 inline constexpr std::uint8_t kInputClutchMaster = 3;
 inline constexpr std::uint8_t kInputClutchMasterInverted = 4;
 
+// Values of the synchronisation method byte, in the order of the method list.
+inline constexpr std::uint8_t kMethodOneLobe = 0;   // 1 lobe, 1 or 2 pick-ups
+inline constexpr std::uint8_t kMethodShortGap = 1;  // inserted lobe
+inline constexpr std::uint8_t kMethodWideLobe = 2;
+inline constexpr std::uint8_t kMethodLongGap = 3;  // missing lobe
+inline constexpr std::uint8_t kMethodTwoPickupsLongGap = 4;
+inline constexpr std::uint8_t kMethodTwoShortGaps = 5;
+inline constexpr std::uint8_t kMethodCam = 6;
+inline constexpr std::uint8_t kMethodHarley = 7;
+inline constexpr std::uint8_t kMethodLongGapMoreLobes = 8;  // 48-2; every edge is a 2nd edge
+inline constexpr std::uint8_t kMethodMorePickups = 9;
+inline constexpr std::uint8_t kMethodShortGapKickStart = 10;
+inline constexpr std::uint8_t kMethodHondaCam = 11;
+inline constexpr std::uint8_t kMethodLongGapCam = 12;
+inline constexpr int kSyncMethods = 13;
+
+// Methods that read a second pick-up, so that a channel may take an edge from it.
+constexpr bool MethodHasTwoPickups(int method) {
+    return method == kMethodOneLobe || method == kMethodTwoPickupsLongGap ||
+           method == kMethodMorePickups;
+}
+// Methods with a camshaft sensor on the second input.
+constexpr bool MethodHasCamSensor(int method) {
+    return method == kMethodCam || method == kMethodHondaCam || method == kMethodLongGapCam;
+}
+
 // True for the bytes of 0..199 that carry a field; the others are carried through untouched.
 bool IsFieldByte(std::size_t index);
 
@@ -221,11 +247,12 @@ inline constexpr Conversion kTachoCorrection{1, -100};  // percent
 
 // The lobe multiplier list shows ignitions per revolution 1..4 first and "one per two
 // revolutions" (stored 0) last.
+inline constexpr int kLobeMultiplierChoices = 5;
 constexpr std::uint8_t LobeMultiplierFromListIndex(int index) {
-    return static_cast<std::uint8_t>((index + 1) % 5);
+    return static_cast<std::uint8_t>((index + 1) % kLobeMultiplierChoices);
 }
 constexpr int ListIndexFromLobeMultiplier(std::uint8_t stored) {
-    return (stored + 4) % 5;
+    return (stored + kLobeMultiplierChoices - 1) % kLobeMultiplierChoices;
 }
 }  // namespace conv
 

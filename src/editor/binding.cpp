@@ -1,44 +1,13 @@
 #include "editor/binding.h"
 
 #include "core/bike_presets.h"
+#include "editor/spinner_fields.h"
 
 namespace orvell {
 
 namespace {
 
-constexpr std::uint8_t kMethodAllSecondEdges = 8;
 constexpr std::uint8_t kCompensationOutsideTestMode = 11;
-
-// Every spinner that maps one-to-one onto an image byte, with its conversion. The
-// compensations are not here: the gather treats them apart.
-template <class F>
-void ForEachSpinnerField(WindowModel& w, F&& f) {
-    f(w.UpDownPocPalcu, field::kLobeCount, conv::kIdentity);
-    f(w.UpDownPocKanalu, field::kChannelCount, conv::kIdentity);
-    f(w.UpDownPilotLight, field::kShiftLightSpeed, conv::kRpm);
-    f(w.UpDownBaseAdv, field::kBaseAdvance, conv::kIdentity);
-    f(w.UpDownPocSynchro, field::kRevolutionsWithoutIgnition, conv::kIdentity);
-    f(w.UpDownRpmPulsu, field::kTachoPulses, conv::kIdentity);
-    f(w.UpDownRpmKorekce, field::kTachoCorrection, conv::kTachoCorrection);
-    f(w.UpDownOmez2, field::kLimiterSpeed, conv::kRpm);
-    f(w.UpDownPrivHyster, field::kServoHysteresis, conv::kServoHysteresis);
-    f(w.UpDownTps0, field::kTps0Voltage, conv::kTps0Voltage);
-    f(w.UpDownTps100, field::kTps100Voltage, conv::kTps100Voltage);
-    f(w.UpDownClutchTime, field::kClutchMasterTime, conv::kClutchTime);
-    f(w.UpDownClutchPause, field::kClutchMasterPause, conv::kClutchTime);
-    for (int c = 0; c < kChannels; ++c) {
-        f(w.UpDownPalecZac[c], field::kMaxAdvanceLobe + c, conv::kIdentity);
-        f(w.UpDownPalecEnd[c], field::kStartAdvanceLobe + c, conv::kIdentity);
-    }
-    for (int i = 0; i < kAxisPoints; ++i) {
-        f(w.UpDownRpmAdv[i], field::kRpmAxis + i, conv::kRpm);
-        f(w.UpDownRpmPriv[i], field::kServoSpeed + i, conv::kRpm);
-        f(w.UpDownNapPriv[i], field::kServoVoltage + i, conv::kServoVoltage);
-    }
-    for (int k = 0; k < kMapRows * kMapColumns; ++k) {
-        f(w.UpDownCell[k], field::kAdvanceMap + k, conv::kIdentity);
-    }
-}
 
 // Every check box that stores 0 / 1 in one byte, except the two lobe-check flags whose gather
 // depends on the bike and the method.
@@ -84,7 +53,7 @@ void GatherControlsIntoImage(WindowModel& w, ParamImage& image, bool testMode) {
     }
 
     ForEachFlagField(w, [&](CheckBox& box, std::size_t byte) { image[byte] = Flag(box); });
-    if (image.BikeCode() == kSpecialBikeCode && image.SyncMethod() == 0) {
+    if (image.BikeCode() == kSpecialBikeCode && image.SyncMethod() == kMethodOneLobe) {
         image.SetNoLobeLengthCheck(Flag(w.CheckBoxNehlidaPalec));
         image.SetSparkBeforeLobe(Flag(w.CheckBoxPredPalec));
     } else {
@@ -94,13 +63,10 @@ void GatherControlsIntoImage(WindowModel& w, ParamImage& image, bool testMode) {
         w.CheckBoxPredPalec.SetChecked(false);
     }
 
-    ForEachSpinnerField(w, [&](UpDown& upDown, std::size_t byte, Conversion conversion) {
-        image[byte] = conversion.Store(upDown.ReadPosition());
+    ForEachSpinnerField(w, [&](UpDown& upDown, const SpinnerField& row, std::size_t byte) {
+        image[byte] = row.testModeOnly && !testMode ? kCompensationOutsideTestMode
+                                                    : row.conversion.Store(upDown.ReadPosition());
     });
-    for (int i = 0; i < kCompensations; ++i) {
-        image.SetCompensation(i, testMode ? conv::kIdentity.Store(w.UpDownKompenz[i].ReadPosition())
-                                          : kCompensationOutsideTestMode);
-    }
 }
 
 void RefreshControlsFromImage(WindowModel& w, const ParamImage& image) {
@@ -114,14 +80,11 @@ void RefreshControlsFromImage(WindowModel& w, const ParamImage& image) {
     w.CheckBoxNehlidaPalec.SetChecked(image.NoLobeLengthCheck() != 0);
     w.CheckBoxPredPalec.SetChecked(image.SparkBeforeLobe() != 0);
 
-    ForEachSpinnerField(w, [&](UpDown& upDown, std::size_t byte, Conversion conversion) {
-        upDown.SetPosition(conversion.Show(image[byte]));
+    ForEachSpinnerField(w, [&](UpDown& upDown, const SpinnerField& row, std::size_t byte) {
+        upDown.SetPosition(row.conversion.Show(image[byte]));
     });
-    for (int i = 0; i < kCompensations; ++i) {
-        w.UpDownKompenz[i].SetPosition(conv::kIdentity.Show(image.Compensation(i)));
-    }
 
-    if (image.SyncMethod() == kMethodAllSecondEdges) {
+    if (image.SyncMethod() == kMethodLongGapMoreLobes) {
         for (int c = 0; c < kChannels; ++c) {
             w.CheckBoxPalecZacH2[c].SetChecked(true);
             w.CheckBoxPalecEndH2[c].SetChecked(true);

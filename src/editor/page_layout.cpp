@@ -8,10 +8,6 @@ namespace orvell {
 
 namespace {
 
-constexpr std::uint8_t kMethodOneLobe = 0;
-constexpr std::uint8_t kMethodHarley = 7;
-constexpr std::uint8_t kMethodAllSecondEdges = 8;
-
 constexpr int kGraphTopWithGrid = 112;
 constexpr int kGraphHeightWithGrid = 317;
 constexpr int kGraphTopAlone = 12;
@@ -44,8 +40,8 @@ Inputs ReadInputs(const WindowModel& w, const ParamImage& image, bool printing) 
     in.tpsMap = w.CheckBoxTpsMapa.Checked();
     in.special = image.BikeCode() == kSpecialBikeCode;
     in.method = image.SyncMethod();
-    in.twoPickups = in.method == 0 || in.method == 4 || in.method == 9;
-    in.cam = in.method == 6 || in.method == 11 || in.method == 12;
+    in.twoPickups = MethodHasTwoPickups(in.method);
+    in.cam = MethodHasCamSensor(in.method);
     in.channels = image.ChannelCount();
     in.servo = image.ServoEnable() != 0;
     const int in1 = image.Input1Function();
@@ -69,13 +65,15 @@ unsigned LayoutAdvanceMap(WindowModel& w, const Inputs& in, MapGridView& grid) {
     const int lastRowFirst = kLastRow * kMapColumns;
     const bool rowsShown = in.grid && in.tpsMap;
 
-    // Rules 1 and 5: the 2D graph stands alone in mode 1 and under the single row in mode 0.
+    // The 2D graph stands alone in graph mode and under the single row in grid mode without the
+    // TPS map; the surface only in its own mode. A shown graph is redrawn.
     const bool graphShown = in.mapMode == kMapModeGraph || (in.grid && !in.tpsMap);
     w.Graf3DAdv.SetVisible(in.mapMode == kMapModeGraph3D);
     w.GrafAdv.SetVisible(graphShown);
     if (graphShown) redraw |= kRedrawRepaint;
 
-    // Rules 2 and 3.
+    // The grid mode shows the rpm axis and the 100 % row; the other rows, their labels and the
+    // column buttons only with the TPS map. Spinners stay off paper.
     ShowAll(w.EditRpmAdv, in.grid);
     ShowAll(w.UpDownRpmAdv, in.grid);
     ShowAll(w.LabelTps, rowsShown);
@@ -86,11 +84,11 @@ unsigned LayoutAdvanceMap(WindowModel& w, const Inputs& in, MapGridView& grid) {
     }
     ShowAll(w.CSpinButton, rowsShown && !in.printing);
 
-    // Rule 4 (visibility; the grid set-up follows the placements below).
+    // The selection image belongs to the grid (its set-up follows the placements below).
     w.LabelRpm1.SetVisible(in.grid);
     w.ImageSelect.SetVisible(in.grid);
 
-    // Rule 6: a height change of the graph needs new scales.
+    // The graph's place depends on the mode; a height change of the graph needs new scales.
     const int graphHeight = w.GrafAdv.Height();
     if (in.grid) {
         w.GrafAdv.SetTop(kGraphTopWithGrid);
@@ -102,7 +100,7 @@ unsigned LayoutAdvanceMap(WindowModel& w, const Inputs& in, MapGridView& grid) {
     }
     if (w.GrafAdv.Height() != graphHeight) redraw |= kRedrawRescale;
 
-    // Rule 7.
+    // The surface view and its tools exist only in the 3D mode.
     const bool surface = in.mapMode == kMapModeGraph3D;
     for (Control* c :
          std::initializer_list<Control*>{&w.Graf3DAdv, &w.A3DviewISO, &w.A3DviewTOP, &w.CheckFill,
@@ -112,7 +110,7 @@ unsigned LayoutAdvanceMap(WindowModel& w, const Inputs& in, MapGridView& grid) {
     }
     if (surface) redraw |= kRedrawRepaint;
 
-    // Rule 8: without the TPS map the one row in use moves up to the first row's place.
+    // Without the TPS map the one row in use moves up to the first row's place.
     const Label& rowLabel = in.tpsMap ? w.LabelTps[kLastRow] : w.LabelTps[0];
     const int rowTop = rowLabel.Top() - kRowAboveLabel;
     for (int k = lastRowFirst; k < kMapRows * kMapColumns; ++k) {
@@ -120,7 +118,7 @@ unsigned LayoutAdvanceMap(WindowModel& w, const Inputs& in, MapGridView& grid) {
         w.UpDownCell[k].SetTop(rowTop);
     }
 
-    // Rule 4, set-up: after the placements, so the grid takes the selection image's new size.
+    // Grid set-up after the placements, so the grid takes the selection image's new size.
     if (in.grid) {
         grid.LayoutGridCells();
         grid.DrawSelection();
@@ -129,7 +127,8 @@ unsigned LayoutAdvanceMap(WindowModel& w, const Inputs& in, MapGridView& grid) {
 }
 
 void LayoutServo(WindowModel& w, const Inputs& in) {
-    // Rules 9 and 10.
+    // The servo group and its monitor labels only with the servo; its spinners only in the grid
+    // mode and not on paper.
     w.GroupBoxPrivera.SetVisible(in.servo);
     w.LabelPriveraPoz.SetVisible(in.servo);
     w.LabelPriveraMer.SetVisible(in.servo);
@@ -138,7 +137,7 @@ void LayoutServo(WindowModel& w, const Inputs& in) {
 }
 
 void LayoutSynchronisation(WindowModel& w, const Inputs& in) {
-    // Rule 11: the description is editable only for the special entry.
+    // The synchronisation description is editable only for the special entry.
     for (Control* c : std::initializer_list<Control*>{
              &w.GroupBoxSpecial, &w.ComboBoxSynchro, &w.ComboBoxNasobekPalcu, &w.EditPocKanalu,
              &w.LabelSynchro, &w.LabelPocPalcu, &w.LabelPocKanalu, &w.LabelLobe, &w.LabelHrana2,
@@ -152,10 +151,10 @@ void LayoutSynchronisation(WindowModel& w, const Inputs& in) {
     }
 
     const bool lobesEditable = in.special && in.method != kMethodOneLobe;
-    const bool edgesEditable = in.special && in.method != kMethodAllSecondEdges;
-    // Rule 12.
+    const bool edgesEditable = in.special && in.method != kMethodLongGapMoreLobes;
+    // With one lobe there is no lobe count or lobe number to edit.
     w.EditPocPalcu.SetEnabled(lobesEditable);
-    // Rule 16.
+    // Harley has neither a lobe count nor a channel count to step.
     w.UpDownPocPalcu.SetVisible(in.special && in.method != kMethodOneLobe &&
                                 in.method != kMethodHarley);
     w.UpDownPocKanalu.SetVisible(in.special && in.method != kMethodHarley);
@@ -164,23 +163,24 @@ void LayoutSynchronisation(WindowModel& w, const Inputs& in) {
         w.EditPalecEnd[c].SetEnabled(lobesEditable);
         w.UpDownPalecZac[c].SetVisible(lobesEditable);
         w.UpDownPalecEnd[c].SetVisible(lobesEditable);
-        // Rules 13 and 14.
+        // Edges are fixed by the all-second-edges method; 2nd pick-up flags exist only for
+        // the two-pick-up methods.
         for (CheckBox* box : {&w.CheckBoxPalecZacH2[c], &w.CheckBoxPalecEndH2[c],
                               &w.CheckBoxPalecZacP2[c], &w.CheckBoxPalecEndP2[c]}) {
             box->SetEnabled(edgesEditable);
         }
         w.CheckBoxPalecZacP2[c].SetVisible(in.twoPickups);
         w.CheckBoxPalecEndP2[c].SetVisible(in.twoPickups);
-        // Rule 17.
+        // Channels in use, none for Harley; channel 1 always otherwise.
         w.GroupBoxPalec[c].SetVisible(in.method != kMethodHarley && (c == 0 || in.channels > c));
     }
-    // Rule 15.
+    // Pick-up 2's polarity matters only when there is a second pick-up or a cam sensor.
     w.CheckBoxInvInput2.SetVisible(in.twoPickups || in.cam);
-    // Rule 18.
+    // The lobe checks apply to the one-lobe method of the special entry only.
     w.CheckBoxNehlidaPalec.SetVisible(in.special && in.method == kMethodOneLobe);
     w.CheckBoxPredPalec.SetVisible(in.special && in.method == kMethodOneLobe);
     w.CheckBoxSpecStart.SetVisible(in.special);
-    // Rule 19.
+    // The compensations are for the special entry only.
     for (int i = 0; i < kCompensations; ++i) {
         w.EditKompenz[i].SetVisible(in.special);
         w.EditKompenz[i].SetEnabled(in.special);
@@ -190,22 +190,22 @@ void LayoutSynchronisation(WindowModel& w, const Inputs& in) {
 }
 
 void LayoutInputsAndMonitor(WindowModel& w, const Inputs& in) {
-    // Rule 20.
+    // The neutral and side-stand inputs take both inputs over.
     w.RadioGroupInput1.SetEnabled(!in.neutral);
     w.RadioGroupInput2.SetEnabled(!in.neutral);
-    // Rule 21.
+    // Clutch master time and pause only when input 2 is a clutch master.
     for (Control* c : std::initializer_list<Control*>{&w.EditClutchTime, &w.EditClutchPause,
                                                       &w.LabelClutchTime, &w.LabelClutchPause}) {
         c->SetEnabled(in.clutch);
     }
     w.UpDownClutchTime.SetVisible(in.clutch && !in.printing);
     w.UpDownClutchPause.SetVisible(in.clutch && !in.printing);
-    // Rule 22.
+    // One advance label per channel in use.
     for (int c = 1; c < kChannels; ++c) w.LabelAdvance[c].SetVisible(in.channels > c);
-    // Rule 23.
+    // Pick-up 2's monitor label only where there is a second pick-up or a cam sensor.
     w.LabelMonSnimac2.SetVisible(in.twoPickups || in.cam);
     w.LabelMonSnimac1.SetVisible(!in.printing);
-    // Rule 24.
+    // Monitor lamps are active for the inputs in use; gauges and the counter stay off paper.
     w.LabelKillSwitch.SetEnabled(in.killSwitch);
     w.LabelBlocking1.SetEnabled(in.blocking);
     w.LabelClutchMon.SetEnabled(in.clutch);
@@ -216,7 +216,7 @@ void LayoutInputsAndMonitor(WindowModel& w, const Inputs& in) {
 }
 
 void LayoutPrinting(WindowModel& w, const Inputs& in) {
-    // Rule 26: paper shows the values, not the tools that edit them.
+    // Paper shows the values, not the tools that edit them.
     w.FormHlav.SetColor(in.printing ? colour::kWhite : colour::kButtonFace);
     for (Control* c : std::initializer_list<Control*>{
              &w.CheckBoxProgHned, &w.StatusBar1, &w.GroupBoxToolBar, &w.UpDownBaseAdv,
@@ -225,7 +225,7 @@ void LayoutPrinting(WindowModel& w, const Inputs& in) {
              &w.BitBtnServoPlus, &w.CheckBoxIgnAll, &w.CheckBoxServoAll, &w.CheckBoxTpsMapa}) {
         c->SetVisible(!in.printing);
     }
-    // Rule 27.
+    // "Programming after change" is red while it is on.
     w.CheckBoxProgHned.SetColor(w.CheckBoxProgHned.Checked() ? colour::kRed : colour::kButtonFace);
 }
 
@@ -238,7 +238,7 @@ unsigned UpdatePageLayout(WindowModel& w, const ParamImage& image, const LayoutI
     LayoutServo(w, in);
     LayoutSynchronisation(w, in);
     LayoutInputsAndMonitor(w, in);
-    // Rule 25.
+    // The unit's version, date and time texts.
     if (inputs.unitTexts != nullptr) {
         w.LabelVerze1.SetCaption((*inputs.unitTexts)[0]);
         w.LabelVerze2.SetCaption((*inputs.unitTexts)[1]);

@@ -1,5 +1,5 @@
 // The main window as plain data: one member per control, named like the control of the window
-// definition, with the fixed English texts of the window layout. Numbered families are arrays
+// definition, with the English texts of the language catalogue. Numbered families are arrays
 // indexed from 0 (`EditRpmAdv[0]` is `EditRpmAdv1`, `EditCell[k]` is `Edit50`+k).
 #pragma once
 
@@ -14,33 +14,38 @@
 namespace orvell {
 
 inline constexpr int kComItems = 31;  // "Com 1" .. "Com 30", "Com Auto"
-inline constexpr int kControlTableSize = 337;
 inline constexpr int kMonitorTestLabels = 8;
 
 // First index of each family in the control table; other components address controls by these.
+// The families follow each other without gaps, in this order.
 namespace table {
-inline constexpr int kComItems = 0;
-inline constexpr int kZacH2 = 31;
-inline constexpr int kEndH2 = 35;
-inline constexpr int kZacP2 = 39;
-inline constexpr int kEndP2 = 43;
-inline constexpr int kLabelAdvance = 47;
-inline constexpr int kLabelTps = 51;
-inline constexpr int kEditPalecZac = 61;
-inline constexpr int kEditPalecEnd = 65;
-inline constexpr int kEditRpmAdv = 69;
-inline constexpr int kEditCell = 79;
-inline constexpr int kEditRpmPriv = 179;
-inline constexpr int kEditNapPriv = 189;
-inline constexpr int kUpDownPalecZac = 199;
-inline constexpr int kUpDownPalecEnd = 203;
-inline constexpr int kUpDownRpmAdv = 207;
-inline constexpr int kUpDownCell = 217;
-inline constexpr int kUpDownRpmPriv = 317;
-inline constexpr int kUpDownNapPriv = 327;
-// The spinner of the edit box at table index i (61 <= i <= 198).
-inline constexpr int kSpinnerOffset = 138;
+inline constexpr int kMenuComItem = 0;
+inline constexpr int kZacH2 = kMenuComItem + kComItems;
+inline constexpr int kEndH2 = kZacH2 + kChannels;
+inline constexpr int kZacP2 = kEndH2 + kChannels;
+inline constexpr int kEndP2 = kZacP2 + kChannels;
+inline constexpr int kLabelAdvance = kEndP2 + kChannels;
+inline constexpr int kLabelTps = kLabelAdvance + kChannels;
+inline constexpr int kEditPalecZac = kLabelTps + kMapRows;
+inline constexpr int kEditPalecEnd = kEditPalecZac + kChannels;
+inline constexpr int kEditRpmAdv = kEditPalecEnd + kChannels;
+inline constexpr int kEditCell = kEditRpmAdv + kAxisPoints;
+inline constexpr int kEditRpmPriv = kEditCell + kMapRows * kMapColumns;
+inline constexpr int kEditNapPriv = kEditRpmPriv + kServoPoints;
+inline constexpr int kUpDownPalecZac = kEditNapPriv + kServoPoints;
+inline constexpr int kUpDownPalecEnd = kUpDownPalecZac + kChannels;
+inline constexpr int kUpDownRpmAdv = kUpDownPalecEnd + kChannels;
+inline constexpr int kUpDownCell = kUpDownRpmAdv + kAxisPoints;
+inline constexpr int kUpDownRpmPriv = kUpDownCell + kMapRows * kMapColumns;
+inline constexpr int kUpDownNapPriv = kUpDownRpmPriv + kServoPoints;
+inline constexpr int kEnd = kUpDownNapPriv + kServoPoints;
+// The spinners stand in the same order as their edit boxes: the spinner of the edit box at
+// table index i (kEditPalecZac <= i < kUpDownPalecZac) is at i + kSpinnerOffset.
+inline constexpr int kSpinnerOffset = kUpDownPalecZac - kEditPalecZac;
 }  // namespace table
+
+inline constexpr int kControlTableSize = table::kEnd;
+static_assert(kControlTableSize == 337, "other components index a table of 337 references");
 
 // Pages of `PageControl1`, as the undo history and the settings store them.
 inline constexpr int kPageRuzne = 0;
@@ -213,10 +218,9 @@ class WindowModel {
 
   private:
     void Add(Control& control, std::string name, Control* parent);
-    // An edit box "Edit<stem>" with its spinner "UpDown<stem>".
-    void AddSpinner(EditBox& edit, UpDown& upDown, std::string_view stem, Control* parent, int min,
-                    int max, int step = 1, bool grouped = false);
-    void AddMenu(MenuItem& item, std::string name, MenuItem* parent, std::string_view caption,
+    // An edit box "Edit<stem>" with its spinner "UpDown<stem>", ranged by its spinner field.
+    void AddSpinner(EditBox& edit, UpDown& upDown, std::string_view stem, Control* parent);
+    void AddMenu(MenuItem& item, std::string name, MenuItem* parent,
                  std::string_view shortcut = {});
     void BuildControlTable();
     void BuildMenu();

@@ -10,7 +10,7 @@ namespace orvell {
 
 namespace {
 
-void ApplyControlTexts(std::span<const ControlText> table, int lang, LanguageTarget& target) {
+void ApplyTable(std::span<const ControlText> table, int lang, LanguageTarget& target) {
     std::array<std::string_view, kMaxItemListLength> items{};
     std::size_t itemCount = 0;
     for (std::size_t i = 0; i < table.size(); ++i) {
@@ -48,15 +48,18 @@ void ApplyLanguage(int language, std::string_view currentFileName, MessageTexts&
     const int lang = ValidLanguage(language);
     for (int i = 0; i < kLanguageCount; ++i) target.SetChecked(kLanguageMenuItems[i], i == lang);
     target.SetTitle(MainWindowTitle(currentFileName));
+    ApplyControlTexts(lang, target);
+    LoadMessages(lang, texts, target);
+}
 
-    ApplyControlTexts(LanguageMenuTexts(), lang, target);
-    ApplyControlTexts(OtherControlTexts(), lang, target);
+void ApplyControlTexts(int language, LanguageTarget& target) {
+    const int lang = ValidLanguage(language);
+    ApplyTable(LanguageMenuTexts(), lang, target);
+    ApplyTable(OtherControlTexts(), lang, target);
     for (const ComposedCaption& c : ComposedCaptions()) {
         target.SetCaption(c.control, std::string((*c.stem)[lang]) + std::string(c.suffix));
     }
-    ApplyControlTexts(ListEntryTexts(), lang, target);
-
-    LoadMessages(lang, texts, target);
+    ApplyTable(ListEntryTexts(), lang, target);
 }
 
 void LoadMessages(int language, MessageTexts& texts, LanguageTarget& target) {

@@ -13,6 +13,10 @@ namespace orvell {
 void ApplyLanguage(int language, std::string_view currentFileName, MessageTexts& texts,
                    LanguageTarget& target);
 
+// Every caption, hint, list entry and item list of the language, without the check marks, the
+// title and the messages. The window model starts with the English texts this way.
+void ApplyControlTexts(int language, LanguageTarget& target);
+
 // Loads the message texts, then, only while no unit is connected (the no-connection label is
 // visible), writes the placeholders into the monitoring labels. While a unit is connected the
 // labels keep their live values.

@@ -4,13 +4,6 @@
 
 namespace orvell {
 
-std::vector<std::string> ComMenuCaptions() {
-    std::vector<std::string> captions;
-    for (int i = 0; i < kComMenuItems; ++i) captions.push_back("Com " + std::to_string(i + 1));
-    captions[kAutoPortChoice] = "Com Auto";
-    return captions;
-}
-
 DeviceLink::DeviceLink(SerialPort& port, ParamImage& image, LinkView& view,
                        const MessageTexts& texts)
     : port_(port),

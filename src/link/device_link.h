@@ -25,9 +25,6 @@ inline constexpr int kReopenTicks = 30;
 inline constexpr int kFailedAutoOpen = 200;  // makes the watchdog move on at its next step
 inline constexpr std::size_t kReceiveBufferSize = 10000;
 
-// Captions of the COM menu items in index order: "Com 1" .. "Com 30", "Com Auto".
-std::vector<std::string> ComMenuCaptions();
-
 class DeviceLink {
   public:
     DeviceLink(SerialPort& port, ParamImage& image, LinkView& view, const MessageTexts& texts);

@@ -9,14 +9,6 @@ namespace {
 
 using testing::LinkBench;
 
-TEST(ComMenu, ThirtyNumberedItemsAndAuto) {
-    const auto captions = ComMenuCaptions();
-    ASSERT_EQ(captions.size(), 31u);
-    EXPECT_EQ(captions[0], "Com 1");
-    EXPECT_EQ(captions[29], "Com 30");
-    EXPECT_EQ(captions[30], "Com Auto");
-}
-
 TEST(ComMenu, ChoosingAPortChecksItOpensItAndReportsAFailureOnce) {
     LinkBench b;
     b.line.present = {"/dev/ttyUSB0"};

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "core/bike_presets.h"
+#include "link/monitor.h"
 
 namespace orvell::sim {
 
@@ -131,32 +132,37 @@ Frame SimulatedUnit::MonitorFrame() const {
     const int limiter = p.LimiterSpeed() != 0 ? p.LimiterSpeed() * 100 : 10000;
     const int speed = Sweep(timeMs_, 16000, 1000, limiter + 200);
     const int throttle = Sweep(timeMs_, 7000, 0, 100);
-    PutWord(f, 1, speed);
+    PutWord(f, monitor::kEngineSpeed, speed);
     const int tps0 = conv::kTps0Voltage.Show(p.Tps0Voltage());
     const int tps100 = conv::kTps100Voltage.Show(p.Tps100Voltage());
-    PutWord(f, 3, MillivoltsToReading(tps0 + (tps100 - tps0) * throttle / 100));
-    PutWord(f, 5, 13800 + Sweep(timeMs_, 9000, -400, 400));
+    PutWord(f, monitor::kThrottleReading,
+            MillivoltsToReading(tps0 + (tps100 - tps0) * throttle / 100));
+    PutWord(f, monitor::kSupplyVoltage, 13800 + Sweep(timeMs_, 9000, -400, 400));
 
     // Servo: desired voltage from the servo map, measured following it a little behind.
     const int s = speed / 100;
     const int servoMv = conv::kServoVoltage.Show(
         p.ServoVoltage(FloorIndex(p.Raw().data() + field::kServoSpeed, s)));
-    PutWord(f, 9, MillivoltsToReading(servoMv));
-    PutWord(f, 7, MillivoltsToReading(servoMv * 97 / 100));
-    PutWord(f, 11, programCount_);
-    for (int i = 0; i < 8; ++i) PutWord(f, 13 + 2 * static_cast<std::size_t>(i), (i + 1) * 111);
+    PutWord(f, monitor::kServoDesired, MillivoltsToReading(servoMv));
+    PutWord(f, monitor::kServoMeasured, MillivoltsToReading(servoMv * 97 / 100));
+    PutWord(f, monitor::kProgramCount, programCount_);
+    for (int i = 0; i < 8; ++i) {
+        PutWord(f, monitor::kTestValues + 2 * static_cast<std::size_t>(i), (i + 1) * 111);
+    }
 
-    f[40] = throttle > 90 && speed > 6000;  // clutch master
-    f[41] = static_cast<std::uint8_t>(throttle);
-    f[42] = p.ShiftLightSpeed() != 0 && s >= p.ShiftLightSpeed();  // gear shift light
+    f[monitor::kClutchMaster] = throttle > 90 && speed > 6000;
+    f[monitor::kThrottlePercent] = static_cast<std::uint8_t>(throttle);
+    f[monitor::kShiftLight] = p.ShiftLightSpeed() != 0 && s >= p.ShiftLightSpeed();
     // Pick-ups: plenty of revolutions, a plausible pulse count, signals while turning.
-    const int method = p.SyncMethod();
     const bool twoPickups =
-        method == 0 || method == 4 || method == 9 || method == 6 || method == 11 || method == 12;
-    f[44] = f[45] = 250;
-    f[46] = f[47] = static_cast<std::uint8_t>(std::min(255, p.LobeCount() * 2));
-    f[48] = speed > 0;
-    f[49] = twoPickups && speed > 0;
+        MethodHasTwoPickups(p.SyncMethod()) || MethodHasCamSensor(p.SyncMethod());
+    const auto pulses = static_cast<std::uint8_t>(std::min(255, p.LobeCount() * 2));
+    for (std::size_t k = 0; k < 2; ++k) {
+        f[monitor::kPickupRevolutions + k] = 250;
+        f[monitor::kPickupPulses + k] = pulses;
+    }
+    f[monitor::kPickupSignal] = speed > 0;
+    f[monitor::kPickupSignal + 1] = twoPickups && speed > 0;
 
     // Advance per channel from the stored map at the current operating point.
     const int row = p.TpsMapFlag() ? FloorIndex(kThrottleBreakpoints.data(), throttle) : 9;
@@ -165,17 +171,18 @@ Frame SimulatedUnit::MonitorFrame() const {
     for (std::size_t k = 0; k < 100; ++k) mapMax = std::max<int>(mapMax, p[field::kAdvanceMap + k]);
     for (int ch = 0; ch < 4; ++ch) {
         if (ch >= p.ChannelCount()) continue;
-        f[50 + static_cast<std::size_t>(ch)] =
-            static_cast<std::uint8_t>(p.MapCell(row, column) + 100);
-        PutWord(f, 54 + 2 * static_cast<std::size_t>(ch), mapMax);
+        const auto at = static_cast<std::size_t>(ch);
+        f[monitor::kChannelAdvance + at] = static_cast<std::uint8_t>(p.MapCell(row, column) + 100);
+        PutWord(f, monitor::kChannelMaxAdvance + 2 * at, mapMax);
     }
-    f[62] = p.LimiterSpeed() != 0 && speed >= limiter;        // speed alarm
-    f[64] = p.LimiterSpeed() != 0 && speed >= limiter - 500;  // speed warning
-    f[65] = 1;                                                // servo in order
-    f[66] = timeMs_ % 10000 < 3000;                           // input 1 grounded now and then
-    f[67] = (timeMs_ + 5000) % 10000 < 2000;
-    PutWord(f, 95, savingCountdown_);
-    f[100] = options_.version;
+    f[monitor::kSpeedAlarm] = p.LimiterSpeed() != 0 && speed >= limiter;
+    f[monitor::kSpeedWarning] = p.LimiterSpeed() != 0 && speed >= limiter - 500;
+    f[monitor::kServoInOrder] = 1;
+    // Input 1 and input 2 grounded now and then.
+    f[monitor::kInputGrounded] = timeMs_ % 10000 < 3000;
+    f[monitor::kInputGrounded + 1] = (timeMs_ + 5000) % 10000 < 2000;
+    PutWord(f, monitor::kSavingCountdown, savingCountdown_);
+    f[monitor::kUnitProgramVersion] = options_.version;
     SetCheckByte(f);
     return f;
 }
