@@ -161,7 +161,8 @@ void Binder::PushCaption(Entry& e) {
         return;
     }
     if (e.action != nullptr) {
-        e.action->setText(text);
+        // A separator's "-" names it in the menu table; it is drawn as a line, never as text.
+        if (!e.action->isSeparator()) e.action->setText(text);
         return;
     }
     if (e.tabs != nullptr) {

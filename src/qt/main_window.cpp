@@ -441,7 +441,11 @@ QWidget* MainWindow::BuildBikePage() {
     auto* inside = new QVBoxLayout(special);
     auto* head = new QGridLayout;
     head->addWidget(MakeLabel(w.LabelSynchro, special), 0, 0);
-    head->addWidget(MakeCombo(w.ComboBoxSynchro, special, 22), 0, 1);
+    // The method names are long: the list is as wide as the longest, so none is cut.
+    auto* methods = static_cast<QComboBox*>(MakeCombo(w.ComboBoxSynchro, special, 22));
+    methods->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    head->addWidget(methods, 0, 1);
+    head->setColumnStretch(1, 1);
     head->addWidget(MakeLabel(w.LabelPocPalcu, special), 1, 0);
     head->addWidget(MakeSpinRow(w.EditPocPalcu, w.UpDownPocPalcu, special, 40), 1, 1,
                     Qt::AlignLeft);
@@ -541,7 +545,12 @@ QWidget* MainWindow::BuildAdvancePage() {
         cellEdit(w.EditRpmAdv[c], axis);
         Bound(w.UpDownRpmAdv[c], new SpinArrows(Qt::Vertical, box), true);
     }
-    for (int r = 0; r < kMapRows; ++r) Bound(w.LabelTps[r], new QLabel(box), true);
+    for (int r = 0; r < kMapRows; ++r) {
+        // "100%" must fit the row label's design width.
+        auto* row = Bound(w.LabelTps[r], new QLabel(box), true);
+        row->setFont(small);
+        row->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
     for (int k = 0; k < kMapRows * kMapColumns; ++k) {
         cellEdit(w.EditCell[k], small);
         Bound(w.UpDownCell[k], new SpinArrows(Qt::Vertical, box), true);
