@@ -63,8 +63,9 @@ constexpr MessageText kMessages[] = {
      {"Servo measured=", "Servo gemessene=", "Servo measured=", "Servo měřené="}},
     {Msg::MsgServoDesired,
      {"Servo desired=", "Servo Sollspanung=", "Servo desired=", "Servo požadované="}},
+    // The French text once read "ignition retard", the opposite of what the field is.
     {Msg::MsgShiftLight,
-     {"Gear Shift Light", "Schaltblitz", "Retard à l´allumage", "Kontrolka řazení"}},
+     {"Gear Shift Light", "Schaltblitz", "Voyant de changement de rapport", "Kontrolka řazení"}},
     {Msg::MsgClutchMaster, {"Clutch master", "Schaltautomat", "Clutch master", "Clutch master"}},
     {Msg::MsgInput, {"Input", "Eingang", "Entrée", "Vstup"}},
     {Msg::MsgKillSwitch, {"Kill switch", "Not Aus", "Interrupteur de sécurité", "Kill switch"}},

@@ -242,8 +242,11 @@ void Binder::PushColour(Entry& e) {
             }
             break;
         case ControlKind::CheckBox:
+            // A button fills its background with the Button role ("Programming after change"
+            // is red while it is on).
             e.widget->setAutoFillBackground(!IsSystemColour(e.colour));
             SetRole(e.widget, QPalette::Window, e.colour);
+            if (!IsSystemColour(e.colour)) SetRole(e.widget, e.widget->backgroundRole(), e.colour);
             break;
         case ControlKind::EditBox:
             SetRole(e.widget, QPalette::Base, e.colour);

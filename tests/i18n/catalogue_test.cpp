@@ -92,7 +92,7 @@ TEST(Catalogue, MessageTextsAreVerbatim) {
         {kGerman, Msg::MsgMotorOff, "Motor off"},
         {kFrench, Msg::MsgVerifying, "Vérifier"},
         {kFrench, Msg::MsgRunning, " fonctionne"},
-        {kFrench, Msg::MsgShiftLight, "Retard à l´allumage"},
+        {kFrench, Msg::MsgShiftLight, "Voyant de changement de rapport"},
         {kFrench, Msg::MsgPrintDate, "Date et heur de l´imprimé:   "},
         {kFrench, Msg::MsgServoDesired, "Servo desired="},
         {kCzech, Msg::MsgUnitVersionMismatch, "Neshodné verze proramu v PC a zapalování!"},

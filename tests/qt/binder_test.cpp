@@ -52,6 +52,8 @@ TEST_F(QtWindowTest, ShowsWhatTheModelSays) {
     auto* program = Widget(w().CheckBoxProgHned);
     QTest::mouseClick(program, Qt::LeftButton, {}, QPoint(6, program->height() / 2));
     EXPECT_EQ(program->palette().color(QPalette::Window), QColor(255, 0, 0));
+    const QImage shown = program->grab().toImage();
+    EXPECT_EQ(shown.pixel(shown.width() - 2, shown.height() / 2), QColor(255, 0, 0).rgb());
 
     // Back to the system colour: the label no longer paints a background of its own.
     w().LabelRpm.SetColor(colour::kButtonFace);
