@@ -48,6 +48,10 @@ void TFormHlav::MenuOpenClick(const Control* sender) {
             ShowMessage(texts[Msg::MsgFileVersionMismatch]);
         }
         if (result.OlderVersion()) ShowMessage(texts[Msg::MsgOlderFile]);
+        // A file without any version key (a picture, a text) is no parameter file at all.
+        if (result.opened && !result.Loaded() && result.unmatchedVersions.empty()) {
+            ShowMessage(texts[Msg::MsgNoParameterSet] + "\n\n" + path->string());
+        }
         if (result.Loaded()) {
             rules.ResetAxisMemory();
             RunChangePipeline();

@@ -71,6 +71,9 @@ constexpr MessageText kMessages[] = {
     {Msg::MsgKillSwitch, {"Kill switch", "Not Aus", "Interrupteur de sécurité", "Kill switch"}},
     {Msg::MsgInputOpen, {"Open", "Offen", "Open", "Otevřený"}},
     {Msg::MsgInputGrounded, {"Grounded", "zu Erde", "Grounded", "Uzeměn"}},
+    {Msg::MsgNoParameterSet,
+     {"The file holds no parameter set.", "Die Datei enthält keinen Parametersatz.",
+      "Le fichier ne contient aucun jeu de paramètres.", "Soubor neobsahuje sadu parametrů."}},
 };
 static_assert(std::size(kMessages) == kMsgCount);
 

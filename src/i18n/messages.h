@@ -43,6 +43,7 @@ enum class Msg : std::size_t {
     MsgKillSwitch,
     MsgInputOpen,
     MsgInputGrounded,
+    MsgNoParameterSet,
     Count
 };
 

@@ -62,8 +62,8 @@ std::optional<std::filesystem::path> QtPlatformServices::OpenFileDialog(
     const std::filesystem::path& startFile) {
     QFileDialog dialog(window_, QString(), ToQ(startFile), kOpenFilter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // No default suffix: with "All Files" a file without ".ign" is opened as it is named.
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(QStringLiteral("ign"));
     return RunDialog(dialog);
 }
 

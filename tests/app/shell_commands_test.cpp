@@ -178,12 +178,23 @@ TEST_F(CommandTest, OlderAndForeignVersionsAreToldAndOnlyTheOlderLoaded) {
 
 TEST_F(CommandTest, FilesThatCannotBeOpenedOrWrittenAreReported) {
     const ParamImage before = image();
+    const std::string fileName = form->CurrentFileName();
     form->ShowStatus("Read:", colour::kButtonFace);
     platform.chosenFiles.push_back(folder / "missing.ign");
     form->MenuOpenClick();
     EXPECT_EQ(platform.messages, std::vector<std::string>{"Open file error!"});
     EXPECT_EQ(image(), before);
     EXPECT_FALSE(w().LabelHlaseni.Visible());
+
+    // A file that is no parameter file at all is named as such and changes nothing.
+    WriteFile(folder / "picture.png", "\x89PNG\r\n\x1a\n");
+    platform.chosenFiles.push_back(folder / "picture.png");
+    form->MenuOpenClick();
+    EXPECT_EQ(platform.messages.back(),
+              "The file holds no parameter set.\n\n" + (folder / "picture.png").string());
+    EXPECT_EQ(image(), before);
+    EXPECT_EQ(form->CurrentFileName(), fileName);
+    platform.messages.pop_back();
 
     // An installed program's folder cannot be written (a file stands in for it, which binds
     // root as well): Save to exe dir says so.
