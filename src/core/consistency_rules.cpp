@@ -92,11 +92,13 @@ void ConsistencyRules::ApplyConsistencyRules(ParamImage& image, BoundedSettings*
         editedBreakpoint_ = activeBreakpoint_;
     }
 
-    // Bound the active breakpoint and push its neighbours out of the way.
+    // Bound the active breakpoint, then push its neighbours out of the way. Bounding first
+    // keeps the axis strictly ascending: a breakpoint pushed down from an unbounded value would
+    // end up level with the bounded one.
     const int k = activeBreakpoint_;
     if (axis[k] < AxisMin(k)) axis[k] = static_cast<std::uint8_t>(AxisMin(k));
-    PushNeighbours(axis, k, -1);
     if (axis[k] > AxisMax(k)) axis[k] = static_cast<std::uint8_t>(AxisMax(k));
+    PushNeighbours(axis, k, -1);
     PushNeighbours(axis, k, +1);
 
     // Pushed neighbours return toward where they stood; the axis is remembered for the next

@@ -78,6 +78,17 @@ TEST_F(AxisRules, ActiveBreakpointIsBoundedAtBothEnds) {
     EXPECT_EQ(image.RpmAxis(8), 90);
 }
 
+TEST_F(AxisRules, AnAxisAtItsTopStaysStrictlyAscending) {
+    // An axis ending 19,900 and 20,000 rpm from a file, then 20,100 typed into breakpoint 10.
+    image.SetRpmAxis(8, 199);
+    image.SetRpmAxis(9, 200);
+    rules.ResetAxisMemory();
+    rules.ApplyConsistencyRules(image, nullptr);  // the pass after loading
+    UserSetsBreakpoint(9, 201);
+    EXPECT_EQ(image.RpmAxis(9), 199);
+    EXPECT_EQ(image.RpmAxis(8), 198);
+}
+
 TEST_F(AxisRules, ADifferentBreakpointMakesEarlierPushesPermanent) {
     UserSetsBreakpoint(2, 45);  // pushes breakpoint 3 from 40 to 46
     UserSetsBreakpoint(6, 71);  // another breakpoint: memory cleared
