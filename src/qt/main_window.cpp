@@ -180,6 +180,8 @@ void MainWindow::FollowLanguage() {
     qtLanguage_ = language;
     static constexpr const char* kLocales[] = {"en", "de", "fr", "cs"};
     const char* locale = language >= 0 && language < 4 ? kLocales[language] : "en";
+    // Longer texts may need a wider window; it grows as far as the screen allows.
+    if (fittedToScreen_) QTimer::singleShot(0, this, [this] { FitToScreen(); });
     QCoreApplication::removeTranslator(&qtTexts_);
     if (qtTexts_.load(QLocale(QString::fromLatin1(locale)), QStringLiteral("qtbase"),
                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

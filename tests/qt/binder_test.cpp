@@ -79,6 +79,12 @@ TEST_F(QtWindowTest, ALanguageSwitchReachesTabsMenusAndCheckMarks) {
               w().CheckBoxProgHned.Caption());
     EXPECT_TRUE(window->Bindings().ActionOf(w().MenuGerman)->isChecked());
     EXPECT_FALSE(window->Bindings().ActionOf(w().MenuEnglish)->isChecked());
+    // Qt's own buttons speak it too.
+    window->Tick();
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    window->Bindings().ActionOf(w().MenuEnglish)->trigger();
+    window->Tick();
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
 }
 
 TEST_F(QtWindowTest, TypingAndEnterStoreTheValue) {
