@@ -47,7 +47,7 @@ Inputs ReadInputs(const WindowModel& w, const ParamImage& image, bool printing) 
     in.twoPickups = in.method == 0 || in.method == 4 || in.method == 9;
     in.cam = in.method == 6 || in.method == 11 || in.method == 12;
     in.channels = image.ChannelCount();
-    in.servo = image.ServoEnable() != 0;
+    in.servo = ServoInUse(image);
     const int in1 = image.Input1Function();
     const int in2 = image.Input2Function();
     in.neutral = w.CheckBoxInNeutralSs.Checked();
