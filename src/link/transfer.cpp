@@ -98,12 +98,12 @@ void Transfer::ReportVersionMismatch(std::uint8_t version) {
 bool Transfer::MatchesImage(FrameView frame, bool skipByte1) const {
     const auto payload = Payload(frame);
     const auto block = blockNumber_ == 1 ? image_.Block1() : image_.Block2();
-    for (std::size_t i = 0; i < kBlockSize; ++i) {
-        // The unit may keep its own value in image byte 1; Verify leaves it out.
-        if (skipByte1 && blockNumber_ == 1 && i == 1) continue;
-        if (payload[i] != block[i]) return false;
+    // The unit may keep its own value in image byte 1; Verify leaves it out.
+    if (skipByte1 && blockNumber_ == 1) {
+        return payload[0] == block[0] &&
+               std::equal(payload.begin() + 2, payload.end(), block.begin() + 2);
     }
-    return true;
+    return std::equal(payload.begin(), payload.end(), block.begin());
 }
 
 bool Transfer::HandleResponse(FrameView frame) {
