@@ -1,11 +1,18 @@
 #include "app/form_hlav.h"
 
+#include "editor/monitor_labels.h"
 #include "i18n/catalogue.h"
 #include "link/posix_serial_port.h"
 
 namespace orvell {
 
 namespace {
+
+// One lambda per report kind.
+template <class... Handlers>
+struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
 
 std::unique_ptr<SerialPort> PortUnlessGiven(SerialPort* given) {
     if (given != nullptr) return nullptr;
@@ -22,7 +29,7 @@ TFormHlav::TFormHlav(PlatformServices& platform, FormOptions options)
       ownPort_(PortUnlessGiven(options_.port)),
       seams(EditorSeams::AllOf(noSeams_)),
       port_(options_.port != nullptr ? *options_.port : *ownPort_),
-      link_(port_, image, linkWindow_, texts),
+      link_(port_, image, texts),
       editor_(window, image, rules, boundedSettings, history, editorState, seams) {
     seams.live = &shellSeams_;
     seams.transfer = &shellSeams_;
@@ -78,86 +85,96 @@ void TFormHlav::ShowTitle() {
     window.FormHlav.SetCaption(MainWindowTitle(currentFileName_));
 }
 
-void TFormHlav::TakeUnitTexts() {
-    const UnitInfoTexts& unit = link_.GetTransfer().UnitInfo();
+// The link: the commands that start its work, and what it reports.
+
+void TFormHlav::MenuCom1Click(int index) {
+    link_.ChoosePort(index);
+    TakeLinkReports();
+}
+
+void TFormHlav::MenuProgramClick() {
+    if (editorState.refreshing) return;
+    GatherControls();
+    ApplyConsistencyRules();
+    RefreshWithUnitTexts();
+    link_.StartProgram();
+    TakeLinkReports();
+}
+
+void TFormHlav::MenuVerifyClick() {
+    if (editorState.refreshing) return;
+    GatherControls();
+    ApplyConsistencyRules();
+    RefreshWithUnitTexts();
+    link_.StartVerify();
+    TakeLinkReports();
+}
+
+void TFormHlav::MenuReadClick() {
+    // What comes from the unit is no longer the file's content.
+    currentFileName_.clear();
+    ShowTitle();
+    link_.StartRead();
+    TakeLinkReports();
+}
+
+void TFormHlav::RefreshWithUnitTexts() {
     // Until a unit has answered the Bike page keeps its design texts.
-    if (unit.programId.empty() && unit.programDate.empty()) return;
-    editorState.unitTexts = {unit.programId, unit.programDate, unit.programTime};
+    if (!unitInfo_.programId.empty() || !unitInfo_.programDate.empty()) {
+        editorState.unitTexts = {unitInfo_.programId, unitInfo_.programDate, unitInfo_.programTime};
+    }
+    RefreshControls();
 }
 
-// The link's view of the window.
-
-void TFormHlav::LinkWindow::SetComLabel(const std::string& text) {
-    form_.window.LabelCom.SetCaption(text);
-}
-
-void TFormHlav::LinkWindow::CheckComItem(int index) {
-    for (int i = 0; i < kComItems; ++i) form_.window.MenuComItem[i].SetChecked(i == index);
-}
-
-void TFormHlav::LinkWindow::SetNoConnectionVisible(bool visible) {
-    form_.window.LabelSpojeni.SetVisible(visible);
-}
-
-bool TFormHlav::LinkWindow::Printing() const {
-    return form_.editorState.printing;
-}
-
-void TFormHlav::LinkWindow::ShowMessage(const std::string& text) {
-    form_.ShowMessage(text);
-}
-
-void TFormHlav::LinkWindow::ShowStatus(const std::string& text, Colour colour) {
-    form_.ShowStatus(text, colour);
-}
-
-void TFormHlav::LinkWindow::SetStatusText(const std::string& text, Colour colour) {
-    form_.window.LabelHlaseni.SetColor(colour);
-    form_.window.LabelHlaseni.SetCaption(text);
-}
-
-void TFormHlav::LinkWindow::SetStatusCountdown(int ticks) {
-    form_.statusCountdown_ = static_cast<std::uint8_t>(ticks);
-}
-
-void TFormHlav::LinkWindow::SetGauge(int progress, int maximum) {
-    form_.window.CGaugeProgram.SetMaxValue(maximum);
-    form_.window.CGaugeProgram.SetProgress(progress);
-}
-
-void TFormHlav::LinkWindow::ShowGauge() {
-    form_.window.CGaugeProgram.SetVisible(true);
-}
-
-bool TFormHlav::LinkWindow::Refreshing() const {
-    return form_.editorState.refreshing;
-}
-
-void TFormHlav::LinkWindow::GatherControls() {
-    form_.GatherControls();
-}
-
-void TFormHlav::LinkWindow::ApplyConsistencyRules() {
-    form_.ApplyConsistencyRules();
-}
-
-void TFormHlav::LinkWindow::RefreshControls() {
-    // Block 0 may just have arrived; the Bike page shows the unit's program texts.
-    form_.TakeUnitTexts();
-    form_.RefreshControls();
-}
-
-void TFormHlav::LinkWindow::ImageReplaced() {
-    form_.rules.ResetAxisMemory();
-}
-
-void TFormHlav::LinkWindow::ClearFileName() {
-    form_.currentFileName_.clear();
-    form_.ShowTitle();
-}
-
-bool TFormHlav::LinkWindow::ServoGroupVisible() const {
-    return form_.window.GroupBoxPrivera.Visible();
+void TFormHlav::TakeLinkReports() {
+    if (link_.Reports().Empty()) return;  // most ticks
+    link_.Reports().Take(Overloaded{
+        [this](const PortOpening& r) {
+            window.LabelCom.SetCaption("COM= COM" + std::to_string(r.com));
+        },
+        [this](const PortChosen& r) {
+            for (int i = 0; i < kComItems; ++i) window.MenuComItem[i].SetChecked(i == r.choice);
+        },
+        [this](const UnitSilence& r) { unitSilent_ = r.silent; },
+        [this](const MessageForUser& r) { ShowMessage(r.text); },
+        [this](const StatusShown& r) { ShowStatus(r.text, colour::kButtonFace); },
+        [this](const StatusChanged& r) {
+            window.LabelHlaseni.SetColor(colour::kButtonFace);
+            window.LabelHlaseni.SetCaption(r.text);
+        },
+        [this](const StatusCountdownSet& r) {
+            statusCountdown_ = static_cast<std::uint8_t>(r.ticks);
+        },
+        [this](const ProgressChanged& r) {
+            window.CGaugeProgram.SetMaxValue(r.maximum);
+            window.CGaugeProgram.SetProgress(r.value);
+        },
+        [this](const TransferStarted& r) {
+            ShowStatus(r.text, colour::kButtonFace);
+            window.CGaugeProgram.SetMaxValue(r.progressMaximum);
+            window.CGaugeProgram.SetProgress(0);
+            window.CGaugeProgram.SetVisible(true);
+        },
+        [this](const TransferSucceeded& r) {
+            window.CGaugeProgram.SetMaxValue(r.progressMaximum);
+            window.CGaugeProgram.SetProgress(r.progressMaximum);
+            ShowStatus(r.message, colour::kButtonFace);
+        },
+        [this](const TransferFailed& r) { ShowStatus(r.message, colour::kRed); },
+        [this](const MonitorFrameDecoded& r) { ShowMonitorReadout(*r.readout, window); },
+        [this](const UnitInfoArrived& r) {
+            unitInfo_ = r.texts;
+            if (r.readGoesOn) return;
+            ApplyConsistencyRules();
+            RefreshWithUnitTexts();
+        },
+        [this](const ReadCompleted&) {
+            // The link has put both blocks into the image: a whole-image replacement.
+            rules.ResetAxisMemory();
+            ApplyConsistencyRules();
+            RefreshWithUnitTexts();
+        },
+    });
 }
 
 // What the editor needs of the link and the settings files.
@@ -169,7 +186,8 @@ LiveOperatingPoint TFormHlav::ShellSeams::LivePoint() const {
 }
 
 void TFormHlav::ShellSeams::StartProgramTransfer() {
-    form_.link_.GetTransfer().StartProgramTransfer();
+    form_.link_.StartProgram();
+    form_.TakeLinkReports();
 }
 
 void TFormHlav::ShellSeams::ChangeRecorded() {

@@ -16,6 +16,7 @@
 
 #include "app/platform.h"
 #include "app/settings.h"
+#include "core/colours.h"
 #include "core/consistency_rules.h"
 #include "core/param_image.h"
 #include "editor/parameter_editor.h"
@@ -47,32 +48,8 @@ struct FormOptions {
 };
 
 class TFormHlav final : public UserEventSink {
-    // Adapters through which the link and the editor reach the window; declared first so that
-    // everything constructed after them may point at them.
-    class LinkWindow final : public LinkView {
-      public:
-        explicit LinkWindow(TFormHlav& form) : form_(form) {}
-        void SetComLabel(const std::string& text) override;
-        void CheckComItem(int index) override;
-        void SetNoConnectionVisible(bool visible) override;
-        bool Printing() const override;
-        void ShowMessage(const std::string& text) override;
-        void ShowStatus(const std::string& text, Colour colour) override;
-        void SetStatusText(const std::string& text, Colour colour) override;
-        void SetStatusCountdown(int ticks) override;
-        void SetGauge(int progress, int maximum) override;
-        void ShowGauge() override;
-        bool Refreshing() const override;
-        void GatherControls() override;
-        void ApplyConsistencyRules() override;
-        void RefreshControls() override;
-        void ImageReplaced() override;
-        void ClearFileName() override;
-        bool ServoGroupVisible() const override;
-
-      private:
-        TFormHlav& form_;
-    };
+    // The adapter through which the editor reaches the window; declared first so that everything
+    // constructed after it may point at it.
     class ShellSeams final : public LivePointSource, public TransferStarter, public ChangeRecorder {
       public:
         explicit ShellSeams(TFormHlav& form) : form_(form) {}
@@ -86,7 +63,6 @@ class TFormHlav final : public UserEventSink {
 
     NullSeams noSeams_;  // the seams of later components point at it until they plug in
     ShellSeams shellSeams_{*this};
-    LinkWindow linkWindow_{*this};
     PlatformServices& platform_;
     FormOptions options_;
     SettingsPaths paths_;
@@ -162,11 +138,11 @@ class TFormHlav final : public UserEventSink {
     void SpeedButtonPrintClick() {}  // the printout comes with its own component
     void MenuPrintAllClick() {}
     void MenuExitClick() { closeRequested_ = true; }
-    void MenuCom1Click(int index) { link_.MenuCom1Click(index); }  // index of the COM item
+    void MenuCom1Click(int index);  // index of the COM item
     // Also `ButtonRead`, `BitBtnVerify`, `BitBtnProgram`.
-    void MenuReadClick() { link_.GetTransfer().MenuReadClick(); }
-    void MenuVerifyClick() { link_.GetTransfer().MenuVerifyClick(); }
-    void MenuProgramClick() { link_.GetTransfer().MenuProgramClick(); }
+    void MenuReadClick();
+    void MenuVerifyClick();
+    void MenuProgramClick();
     void MenuEnglishClick() { SwitchLanguage(kEnglish); }
     void MenuGermanClick() { SwitchLanguage(kGerman); }
     void MenuFrenchClick() { SwitchLanguage(kFrench); }
@@ -220,8 +196,10 @@ class TFormHlav final : public UserEventSink {
     // The window on a present screen and no larger than it.
     void FitWindow();
     Settings CurrentSettings() const;
-    void TakeMonitorLabels();
-    void TakeUnitTexts();
+    // Everything the link reported since the last call, each kind handled in one place.
+    void TakeLinkReports();
+    // A refresh after the link changed what the window shows: the unit's program texts with it.
+    void RefreshWithUnitTexts();
     void StatusTick();
     void ShowLivePoint();
     void KeepLastImage();
@@ -235,8 +213,9 @@ class TFormHlav final : public UserEventSink {
     std::string iniDir_;
     std::filesystem::path dialogFile_;
     std::filesystem::path defaultParamFile_;
+    UnitInfoTexts unitInfo_;  // the last unit information the link reported
+    bool unitSilent_ = false;
     std::uint8_t statusCountdown_ = 0;
-    unsigned monitorRevisionShown_ = 0;
     bool closeRequested_ = false;
     bool lastImageDirty_ = false;  // a recorded change not yet in the last-image file
 };

@@ -9,6 +9,7 @@
 #include "core/bike_presets.h"
 #include "core/param_file.h"
 #include "core/text_scanner.h"
+#include "editor/monitor_labels.h"
 #include "i18n/apply_language.h"
 #include "i18n/catalogue.h"
 
@@ -34,11 +35,6 @@ std::map<int, std::string> PortOverrides(const IniFile& ini) {
         if (com && ec == std::errc{} && ptr == end && n >= 1 && n <= kComPortCount) ports[n] = path;
     }
     return ports;
-}
-
-void ShowLabel(const LabelState& state, Label& label) {
-    label.SetCaption(state.text);
-    if (state.colour) label.SetColor(*state.colour);
 }
 
 }  // namespace
@@ -84,6 +80,7 @@ void TFormHlav::FormCreate() {
     RefreshControls();
     ResetHistory();
     link_.OpenPort();
+    TakeLinkReports();
     ApplyLanguage(boundedSettings.languageIndex, currentFileName_, texts, languageTarget_);
     RefreshControls();
 
@@ -137,12 +134,22 @@ void TFormHlav::ReadTestMarker() {
 }
 
 void TFormHlav::Timer1Timer() {
+    // The reports of each step are taken before the next: a transfer's status restarts the
+    // countdown before it runs down, the watchdog's label decides about the version label.
     link_.PollReceive();
-    TakeMonitorLabels();
+    TakeLinkReports();
     // The map views poll the keys and repaint here once they exist.
     link_.TransferTick();
+    TakeLinkReports();
     StatusTick();
     link_.WatchdogTick();
+    TakeLinkReports();
+    // The no-connection label follows the unit's silence; a printout shows no such warning.
+    if (!unitSilent_) {
+        window.LabelSpojeni.SetVisible(false);
+    } else if (!editorState.printing) {
+        window.LabelSpojeni.SetVisible(true);
+    }
     if (window.LabelSpojeni.Visible()) window.LabelVersion.SetVisible(false);
     ShowLivePoint();
     KeepLastImage();
@@ -157,46 +164,8 @@ void TFormHlav::KeepLastImage() {
     WriteLastImageFile(paths_.lastImageFile, image);
 }
 
-void TFormHlav::TakeMonitorLabels() {
-    if (link_.MonitorRevision() == monitorRevisionShown_) return;
-    monitorRevisionShown_ = link_.MonitorRevision();
-    const MonitorDisplay& d = link_.MonitorLabels();
-    WindowModel& w = window;
-    ShowLabel(d.LabelRpm, w.LabelRpm);
-    w.CGaugeRpm.SetProgress(d.CGaugeRpm);
-    ShowLabel(d.LabelNapeti, w.LabelNapeti);
-    ShowLabel(d.LabelBlocking1, w.LabelBlocking1);
-    for (int c = 0; c < kChannels; ++c) ShowLabel(d.LabelAdvance[c], w.LabelAdvance[c]);
-    ShowLabel(d.LabelMonPilotLight, w.LabelMonPilotLight);
-    ShowLabel(d.LabelMonSnimac1, w.LabelMonSnimac1);
-    ShowLabel(d.LabelMonSnimac2, w.LabelMonSnimac2);
-    ShowLabel(d.LabelTpsMon, w.LabelTpsMon);
-    w.CGaugeTps.SetProgress(d.CGaugeTps);
-    ShowLabel(d.LabelPriveraPoz, w.LabelPriveraPoz);
-    ShowLabel(d.LabelPriveraMer, w.LabelPriveraMer);
-    w.LabelPriveraPoz.SetVisible(d.LabelPriveraPoz.visible);
-    w.LabelPriveraMer.SetVisible(d.LabelPriveraMer.visible);
-    ShowLabel(d.LabelVersion, w.LabelVersion);
-    w.LabelVersion.SetVisible(d.LabelVersion.visible);
-    w.LabelEeDataErr.SetVisible(d.LabelEeDataErr.visible);
-    ShowLabel(d.LabelPocetProgramovani, w.LabelPocetProgramovani);
-    for (int i = 0; i < kMonitorTestLabels; ++i) ShowLabel(d.LabelTest[i], w.LabelTest[i]);
-    ShowLabel(d.LabelMonInput1In, w.LabelMonInput1In);
-    ShowLabel(d.LabelMonInput2In, w.LabelMonInput2In);
-    ShowLabel(d.LabelClutchMon, w.LabelClutchMon);
-    ShowLabel(d.LabelKillSwitch, w.LabelKillSwitch);
-}
-
 void TFormHlav::ShowLivePoint() {
-    const LiveColours c = ColoursFor(link_.ShowLivePoint(window.CheckBoxTpsMapa.Checked()));
-    WindowModel& w = window;
-    for (int k = 0; k < kAxisPoints; ++k) {
-        w.EditRpmAdv[k].SetColor(c.EditRpmAdv[k]);
-        w.LabelTps[k].SetColor(c.LabelTps[k]);
-        w.EditRpmPriv[k].SetColor(c.EditRpmPriv[k]);
-        w.EditNapPriv[k].SetColor(c.EditNapPriv[k]);
-    }
-    for (int k = 0; k < kMapRows * kMapColumns; ++k) w.EditCell[k].SetColor(c.MapCell[k]);
+    ShowLiveColours(ColoursFor(link_.UpdateLivePoint(window.CheckBoxTpsMapa.Checked())), window);
 }
 
 void TFormHlav::FormClose() {

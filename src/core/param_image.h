@@ -222,6 +222,12 @@ class ParamImage {
     Bytes bytes_{};
 };
 
+// Whether the parameter set uses the servo: the servo table and the live servo readings are shown
+// only then.
+inline bool ServoInUse(const ParamImage& image) {
+    return image.ServoEnable() != 0;
+}
+
 // Display conversions. A field is shown as stored * scale + offset; a shown value is stored as
 // shown / scale - offset / scale truncated to 8 bits (C++ division truncates toward zero, as
 // the unit's tools always did). No range check: callers pass values their control has limited.

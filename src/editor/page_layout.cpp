@@ -43,7 +43,7 @@ Inputs ReadInputs(const WindowModel& w, const ParamImage& image, bool printing) 
     in.twoPickups = MethodHasTwoPickups(in.method);
     in.cam = MethodHasCamSensor(in.method);
     in.channels = image.ChannelCount();
-    in.servo = image.ServoEnable() != 0;
+    in.servo = ServoInUse(image);
     const int in1 = image.Input1Function();
     const int in2 = image.Input2Function();
     in.neutral = w.CheckBoxInNeutralSs.Checked();

@@ -4,28 +4,26 @@
 
 namespace orvell {
 
-DeviceLink::DeviceLink(SerialPort& port, ParamImage& image, LinkView& view,
-                       const MessageTexts& texts)
+DeviceLink::DeviceLink(SerialPort& port, ParamImage& image, const MessageTexts& texts)
     : port_(port),
       image_(image),
-      view_(view),
       texts_(texts),
-      transfer_(image, view, texts, [this](const Frame& frame) { WritePort(frame); }) {}
+      transfer_(image, texts, reports_, [this](const Frame& frame) { WritePort(frame); }) {}
 
 void DeviceLink::OpenPort() {
     const int com = (portChoice_ == kAutoPortChoice ? autoPortNumber_ : portChoice_) + 1;
-    view_.SetComLabel("COM= COM" + std::to_string(com));
+    reports_.Add<PortOpening>(com);
     devicePath_ = DevicePathForCom(com, portOverrides_);
     lastOpenFailure_ = port_.Open(devicePath_);
     if (lastOpenFailure_) {
         if (portChoice_ == kAutoPortChoice) {
             reopenCounter_ = kFailedAutoOpen;
         } else if (!quietOpen_) {
-            view_.ShowMessage(texts_[Msg::MsgComOpenError] + "\n\n" +
-                              DescribeOpenFailure(lastOpenFailure_));
+            reports_.Add<MessageForUser>(texts_[Msg::MsgComOpenError] + "\n\n" +
+                                         DescribeOpenFailure(lastOpenFailure_));
         }
     }
-    view_.CheckComItem(portChoice_);
+    reports_.Add<PortChosen>(portChoice_);
 }
 
 void DeviceLink::ClosePort() {
@@ -48,9 +46,11 @@ void DeviceLink::PollReceive() {
     const FrameView frame(receive_.data(), kFrameSize);
     bool accepted;
     if (frame[0] == command::kMonitorAnswer) {
-        accepted = HandleMonitorFrame(frame, image_, texts_, view_.ServoGroupVisible(),
-                                      monitorState_, monitorDisplay_);
-        if (accepted) ++monitorRevision_;
+        accepted = HandleMonitorFrame(frame, image_, texts_, monitorState_, monitorReadout_);
+        if (accepted) {
+            ++monitorRevision_;
+            reports_.Add<MonitorFrameDecoded>(&monitorReadout_);
+        }
     } else {
         accepted = transfer_.HandleResponse(frame);
     }
@@ -65,10 +65,10 @@ void DeviceLink::WritePort(const Frame& frame) {
 void DeviceLink::WatchdogTick() {
     if (silenceCounter_ < kSilenceTicks) {
         ++silenceCounter_;
-        view_.SetNoConnectionVisible(false);
+        ReportSilence(false);
         return;
     }
-    if (!view_.Printing()) view_.SetNoConnectionVisible(true);
+    ReportSilence(true);
     ++reopenCounter_;
     if (reopenCounter_ >= kReopenTicks) {
         reopenCounter_ = 0;
@@ -79,15 +79,21 @@ void DeviceLink::WatchdogTick() {
     }
 }
 
-void DeviceLink::MenuCom1Click(int index) {
-    if (index >= 0 && index < kComMenuItems) portChoice_ = static_cast<std::uint8_t>(index);
+void DeviceLink::ReportSilence(bool silent) {
+    if (silenceReported_ == silent) return;
+    silenceReported_ = silent;
+    reports_.Add<UnitSilence>(silent);
+}
+
+void DeviceLink::ChoosePort(int choice) {
+    if (choice >= 0 && choice < kComMenuItems) portChoice_ = static_cast<std::uint8_t>(choice);
     ClosePort();
     quietOpen_ = false;
     OpenPort();
 }
 
-const LivePoint& DeviceLink::ShowLivePoint(bool tpsMapChecked) {
-    livePoint_ = ComputeLivePoint(monitorState_, image_, tpsMapChecked);
+const LivePoint& DeviceLink::UpdateLivePoint(bool throttleRows) {
+    livePoint_ = ComputeLivePoint(monitorState_, image_, throttleRows);
     return livePoint_;
 }
 

@@ -1,5 +1,6 @@
-// The link as the main window drives it: the port with its watchdog and COM menu, the receive
-// step that hands frames to monitoring or the transfer, and the transfer itself.
+// The link as the main window drives it: the port with its watchdog and the user's port choice,
+// the receive step that hands frames to monitoring or the transfer, and the transfer itself. What
+// the user may see of it is reported (`Reports()`), never shown by the link itself.
 #pragma once
 
 #include <array>
@@ -10,7 +11,7 @@
 #include "core/param_image.h"
 #include "i18n/messages.h"
 #include "link/frame.h"
-#include "link/link_view.h"
+#include "link/link_report.h"
 #include "link/monitor.h"
 #include "link/port_map.h"
 #include "link/serial_port.h"
@@ -18,7 +19,7 @@
 
 namespace orvell {
 
-inline constexpr int kAutoPortChoice = 30;  // COM menu item "Com Auto"
+inline constexpr int kAutoPortChoice = 30;  // the automatic port search
 inline constexpr int kComMenuItems = 31;
 inline constexpr int kSilenceTicks = 18;
 inline constexpr int kReopenTicks = 30;
@@ -27,7 +28,10 @@ inline constexpr std::size_t kReceiveBufferSize = 10000;
 
 class DeviceLink {
   public:
-    DeviceLink(SerialPort& port, ParamImage& image, LinkView& view, const MessageTexts& texts);
+    DeviceLink(SerialPort& port, ParamImage& image, const MessageTexts& texts);
+
+    // What happened since the caller last took the reports.
+    LinkReports& Reports() { return reports_; }
 
     // Port choice 0..29 = COM1..COM30, 30 = automatic; auto port number 0..30 = COM1..COM31.
     int PortChoice() const { return portChoice_; }
@@ -42,19 +46,25 @@ class DeviceLink {
     void PollReceive();
     void WritePort(const Frame& frame);
     void WatchdogTick();
-    void MenuCom1Click(int index);
+    // The user chose a port (0..29 = COM1..COM30, 30 = automatic): it is opened at once, and a
+    // failure is told.
+    void ChoosePort(int choice);
 
-    // The transfer commands and their tick.
+    // The transfers and their tick.
     Transfer& GetTransfer() { return transfer_; }
     const Transfer& GetTransfer() const { return transfer_; }
+    void StartProgram() { transfer_.StartProgram(); }
+    void StartVerify() { transfer_.StartVerify(); }
+    void StartRead() { transfer_.StartRead(); }
     void TransferTick() { transfer_.TransferTick(monitorState_.savingCountdown); }
 
-    // Step 7 of the tick: the live operating point from the last monitoring frame.
-    const LivePoint& ShowLivePoint(bool tpsMapChecked);
+    // The live operating point from the last monitoring frame, once per tick; the throttle row
+    // follows the throttle only while the map has throttle rows.
+    const LivePoint& UpdateLivePoint(bool throttleRows);
     const LivePoint& LiveOperatingPoint() const { return livePoint_; }
     const MonitorState& Monitor() const { return monitorState_; }
-    const MonitorDisplay& MonitorLabels() const { return monitorDisplay_; }
-    // Rises with every accepted monitoring frame, so the window copies the labels only then.
+    const MonitorReadout& Readout() const { return monitorReadout_; }
+    // Rises with every accepted monitoring frame.
     unsigned MonitorRevision() const { return monitorRevision_; }
 
     std::uint8_t SilenceCounter() const { return silenceCounter_; }
@@ -65,10 +75,12 @@ class DeviceLink {
     std::size_t ReceivedCount() const { return receivedCount_; }
 
   private:
+    void ReportSilence(bool silent);
+
     SerialPort& port_;
     ParamImage& image_;
-    LinkView& view_;
     const MessageTexts& texts_;
+    LinkReports reports_;
     Transfer transfer_;
 
     std::uint8_t portChoice_ = 0;
@@ -76,6 +88,7 @@ class DeviceLink {
     bool quietOpen_ = false;
     std::uint8_t silenceCounter_ = kSilenceTicks;
     std::uint8_t reopenCounter_ = 0;
+    std::int8_t silenceReported_ = -1;  // none yet
     std::map<int, std::string> portOverrides_;
     std::string devicePath_;
     PortOpenFailure lastOpenFailure_;
@@ -83,7 +96,7 @@ class DeviceLink {
     std::size_t receivedCount_ = 0;
 
     MonitorState monitorState_;
-    MonitorDisplay monitorDisplay_;
+    MonitorReadout monitorReadout_;
     unsigned monitorRevision_ = 0;
     LivePoint livePoint_;
 };

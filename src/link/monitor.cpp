@@ -20,7 +20,7 @@ std::string YesNo(const MessageTexts& texts, bool yes) {
 }
 
 // A "Name - YES/NO" label, coloured when set.
-LabelState Flag(const MessageTexts& texts, Msg name, bool set, Colour whenSet) {
+ReadingText Flag(const MessageTexts& texts, Msg name, bool set, Colour whenSet) {
     return {texts[name] + " - " + YesNo(texts, set), set ? whenSet : colour::kButtonFace};
 }
 
@@ -54,26 +54,26 @@ int FirstAbove(const ParamImage& image, std::size_t first, int value) {
 }  // namespace
 
 bool HandleMonitorFrame(FrameView f, const ParamImage& image, const MessageTexts& texts,
-                        bool servoGroupVisible, MonitorState& state, MonitorDisplay& d) {
+                        MonitorState& state, MonitorReadout& r) {
     if (f[0] != command::kMonitorAnswer || !HasValidCheckByte(f)) return false;
 
     state.liveThrottle = f[monitor::kThrottlePercent];
     state.liveEngineSpeed = Word(f, monitor::kEngineSpeed);
 
     const int speed = state.liveEngineSpeed;
-    d.LabelRpm = {Format("RPM = %d ", speed), f[monitor::kSpeedAlarm]     ? colour::kRed
-                                              : f[monitor::kSpeedWarning] ? colour::kYellow
-                                                                          : colour::kButtonFace};
+    r.engineSpeed = {Format("RPM = %d ", speed), f[monitor::kSpeedAlarm]     ? colour::kRed
+                                                 : f[monitor::kSpeedWarning] ? colour::kYellow
+                                                                             : colour::kButtonFace};
     const int limiter = image.LimiterSpeed() != 0 ? image.LimiterSpeed() : 100;
-    d.CGaugeRpm = std::clamp(speed / limiter, 0, 100);
+    r.engineSpeedPercent = std::clamp(speed / limiter, 0, 100);
 
     const int mv = Word(f, monitor::kSupplyVoltage);
-    d.LabelNapeti = {Format("U = %4.1f [V]", mv * 0.001), VoltageColour(mv)};
+    r.supplyVoltage = {Format("U = %4.1f [V]", mv * 0.001), VoltageColour(mv)};
 
-    d.LabelBlocking1 = Flag(texts, Msg::MsgMotorOff, f[monitor::kMotorOff] != 0, colour::kRed);
+    r.motorOff = Flag(texts, Msg::MsgMotorOff, f[monitor::kMotorOff] != 0, colour::kRed);
 
     if (PickupInError(f, image, 0) || PickupInError(f, image, 1)) {
-        for (auto& label : d.LabelAdvance) label = {texts[Msg::MsgPickupError], colour::kRed};
+        for (auto& reading : r.channelAdvance) reading = {texts[Msg::MsgPickupError], colour::kRed};
     } else {
         for (int i = 0; i < 4; ++i) {
             const int raw = f[monitor::kChannelAdvance + static_cast<std::size_t>(i)];
@@ -87,73 +87,74 @@ bool HandleMonitorFrame(FrameView f, const ParamImage& image, const MessageTexts
             } else {
                 text += Format("%d [\u00B0]", a);
             }
-            d.LabelAdvance[static_cast<std::size_t>(i)] = {
+            r.channelAdvance[static_cast<std::size_t>(i)] = {
                 std::move(text), m > 0 && a >= m ? colour::kYellow : colour::kButtonFace};
         }
     }
 
-    d.LabelMonPilotLight =
-        Flag(texts, Msg::MsgShiftLight, f[monitor::kShiftLight] != 0, colour::kYellow);
+    r.shiftLight = Flag(texts, Msg::MsgShiftLight, f[monitor::kShiftLight] != 0, colour::kYellow);
     for (int k = 0; k < 2; ++k) {
         const bool running = f[monitor::kPickupSignal + static_cast<std::size_t>(k)] != 0;
-        LabelState& label = k == 0 ? d.LabelMonSnimac1 : d.LabelMonSnimac2;
-        label.text = texts[Msg::MsgPickup] + (k == 0 ? " 1 - " : " 2 - ") +
-                     texts[running ? Msg::MsgRunning : Msg::MsgNoSignal];
-        label.colour = running ? colour::kLime : colour::kButtonFace;
+        ReadingText& reading = r.pickup[static_cast<std::size_t>(k)];
+        reading.text = texts[Msg::MsgPickup] + (k == 0 ? " 1 - " : " 2 - ") +
+                       texts[running ? Msg::MsgRunning : Msg::MsgNoSignal];
+        reading.colour = running ? colour::kLime : colour::kButtonFace;
     }
 
     state.liveTpsVoltage =
         static_cast<std::uint16_t>(ReadingToMillivolts(Word(f, monitor::kThrottleReading)));
     if (state.liveThrottle > 100) {
-        d.LabelTpsMon = {Format("TP=error = %d [mV]", state.liveTpsVoltage),
-                         image.TpsMapFlag() ? colour::kRed : colour::kButtonFace};
-        d.CGaugeTps = 0;
+        r.throttle = {Format("TP=error = %d [mV]", state.liveTpsVoltage),
+                      image.TpsMapFlag() ? colour::kRed : colour::kButtonFace};
+        r.throttlePercent = 0;
     } else {
-        d.LabelTpsMon = {Format("TP= %d [%%]= %d [mV]", state.liveThrottle, state.liveTpsVoltage),
-                         colour::kButtonFace};
-        d.CGaugeTps = state.liveThrottle;
+        r.throttle = {Format("TP= %d [%%]= %d [mV]", state.liveThrottle, state.liveTpsVoltage),
+                      colour::kButtonFace};
+        r.throttlePercent = state.liveThrottle;
     }
 
+    const bool servoShown = ServoInUse(image);
     const Colour servoColour = f[monitor::kServoInOrder] ? colour::kButtonFace : colour::kRed;
-    d.LabelPriveraPoz = {
-        texts[Msg::MsgServoDesired] +
-            Format(" %d [mV]", ReadingToMillivolts(Word(f, monitor::kServoDesired))),
-        servoColour, servoGroupVisible};
-    d.LabelPriveraMer = {
+    r.servoDesired = {texts[Msg::MsgServoDesired] +
+                          Format(" %d [mV]", ReadingToMillivolts(Word(f, monitor::kServoDesired))),
+                      servoColour, servoShown};
+    r.servoMeasured = {
         texts[Msg::MsgServoMeasured] +
             Format(" %d [mV]", ReadingToMillivolts(Word(f, monitor::kServoMeasured))),
-        servoColour, servoGroupVisible};
+        servoColour, servoShown};
 
     const int version = f[monitor::kUnitProgramVersion];
-    d.LabelVersion.visible = version != kUnitVersion;
-    if (d.LabelVersion.visible) {
-        d.LabelVersion.text =
+    r.versionMismatch.visible = version != kUnitVersion;
+    if (r.versionMismatch.visible) {
+        r.versionMismatch.text =
             texts[Msg::MsgUnitVersionMismatch] + Format("  PC-%d, IGN-%d", kUnitVersion, version);
     }
 
     state.savingCountdown = Word(f, monitor::kSavingCountdown);
-    d.LabelEeDataErr.visible = f[monitor::kDataError] != 0;
-    d.LabelPocetProgramovani.text =
+    r.dataError.visible = f[monitor::kDataError] != 0;
+    r.programCount.text =
         texts[Msg::MsgProgramCount] + std::to_string(Word(f, monitor::kProgramCount));
-    for (std::size_t i = 0; i < d.LabelTest.size(); ++i) {
-        d.LabelTest[i].text =
+    for (std::size_t i = 0; i < r.testValue.size(); ++i) {
+        r.testValue[i].text =
             Format("Test%d = %d ", static_cast<int>(i + 1), Word(f, monitor::kTestValues + 2 * i));
     }
 
     for (int k = 0; k < 2; ++k) {
         const bool grounded = f[monitor::kInputGrounded + static_cast<std::size_t>(k)] != 0;
-        LabelState& label = k == 0 ? d.LabelMonInput1In : d.LabelMonInput2In;
-        label.text = texts[Msg::MsgInput] + (k == 0 ? " 1: " : " 2: ") +
-                     texts[grounded ? Msg::MsgInputGrounded : Msg::MsgInputOpen];
-        label.colour = !grounded ? colour::kButtonFace : k == 0 ? colour::kFuchsia : colour::kAqua;
+        ReadingText& reading = r.input[static_cast<std::size_t>(k)];
+        reading.text = texts[Msg::MsgInput] + (k == 0 ? " 1: " : " 2: ") +
+                       texts[grounded ? Msg::MsgInputGrounded : Msg::MsgInputOpen];
+        reading.colour = !grounded ? colour::kButtonFace
+                         : k == 0  ? colour::kFuchsia
+                                   : colour::kAqua;
     }
-    d.LabelClutchMon =
+    r.clutchMaster =
         Flag(texts, Msg::MsgClutchMaster, f[monitor::kClutchMaster] != 0, colour::kLime);
-    d.LabelKillSwitch = Flag(texts, Msg::MsgKillSwitch, f[monitor::kKillSwitch] != 0, colour::kRed);
+    r.killSwitch = Flag(texts, Msg::MsgKillSwitch, f[monitor::kKillSwitch] != 0, colour::kRed);
     return true;
 }
 
-LivePoint ComputeLivePoint(const MonitorState& state, const ParamImage& image, bool tpsMapChecked) {
+LivePoint ComputeLivePoint(const MonitorState& state, const ParamImage& image, bool throttleRows) {
     const int s = state.liveEngineSpeed / 100;
     LivePoint p;
     const int column = FirstAbove(image, field::kRpmAxis, s);
@@ -161,7 +162,7 @@ LivePoint ComputeLivePoint(const MonitorState& state, const ParamImage& image, b
     p.rpmColumn = Nearest(image.Raw().data() + field::kRpmAxis, column, s);
     p.servoPoint = Nearest(image.Raw().data() + field::kServoSpeed,
                            FirstAbove(image, field::kServoSpeed, s), s);
-    if (tpsMapChecked) {
+    if (throttleRows) {
         const int t = state.liveThrottle;
         int i = 1;
         while (i < 10 && kThrottleBreakpoints[static_cast<std::size_t>(i)] <= t) ++i;
@@ -176,14 +177,14 @@ LiveColours ColoursFor(const LivePoint& p) {
     LiveColours c;
     for (int k = 0; k < 10; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        c.EditRpmAdv[i] = k == p.rpmColumn && !p.belowMap ? colour::kLime : colour::kWindow;
-        c.LabelTps[i] = k == p.throttleRow ? colour::kLime : colour::kButtonFace;
-        c.EditRpmPriv[i] = k == p.servoPoint ? colour::kLime : colour::kWindow;
-        c.EditNapPriv[i] = c.EditRpmPriv[i];
+        c.rpmAxis[i] = k == p.rpmColumn && !p.belowMap ? colour::kLime : colour::kWindow;
+        c.throttleRows[i] = k == p.throttleRow ? colour::kLime : colour::kButtonFace;
+        c.servoSpeeds[i] = k == p.servoPoint ? colour::kLime : colour::kWindow;
+        c.servoVoltages[i] = c.servoSpeeds[i];
     }
-    c.MapCell.fill(colour::kWindow);
+    c.mapCells.fill(colour::kWindow);
     if (!p.belowMap) {
-        c.MapCell[static_cast<std::size_t>(10 * p.throttleRow + p.rpmColumn)] = colour::kLime;
+        c.mapCells[static_cast<std::size_t>(10 * p.throttleRow + p.rpmColumn)] = colour::kLime;
     }
     return c;
 }

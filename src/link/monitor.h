@@ -1,5 +1,5 @@
-// Live monitoring: the unit's monitoring frame turned into the monitor column's texts and colours,
-// and the live operating point that the map grid and the tables light up.
+// Live monitoring: the unit's monitoring frame turned into readings with their texts and colours,
+// and the live operating point that the advance map and the servo table light up.
 #pragma once
 
 #include <array>
@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
+#include "core/colours.h"
 #include "core/param_image.h"
 #include "i18n/messages.h"
-#include "core/colours.h"
 #include "link/frame.h"
 
 namespace orvell {
@@ -59,46 +59,45 @@ struct MonitorState {
     std::uint16_t savingCountdown = 0;  // nonzero while the unit stores parameters
 };
 
-// A label as monitoring leaves it. No colour: monitoring does not change the label's colour.
-struct LabelState {
+// One reading as the monitor column shows it: its text, the colour that marks its state (none:
+// the reading leaves the colour as it is) and whether it is shown.
+struct ReadingText {
     std::string text;
     std::optional<Colour> colour;
     bool visible = true;
-    bool enabled = true;
-    friend bool operator==(const LabelState&, const LabelState&) = default;
+    friend bool operator==(const ReadingText&, const ReadingText&) = default;
 };
 
-// The monitor column after a frame, member names as the window's controls.
-struct MonitorDisplay {
-    LabelState LabelRpm;
-    int CGaugeRpm = 0;  // 0..100
-    LabelState LabelNapeti;
-    LabelState LabelBlocking1;
-    std::array<LabelState, 4> LabelAdvance;  // LabelAdvance1 .. LabelAdvance4
-    LabelState LabelMonPilotLight;
-    LabelState LabelMonSnimac1;
-    LabelState LabelMonSnimac2;
-    LabelState LabelTpsMon;
-    int CGaugeTps = 0;  // 0..100
-    LabelState LabelPriveraPoz;
-    LabelState LabelPriveraMer;
-    LabelState LabelVersion;
-    LabelState LabelEeDataErr;
-    LabelState LabelPocetProgramovani;
-    std::array<LabelState, 8> LabelTest;  // LabelTest1 .. LabelTest8; test mode decides visibility
-    LabelState LabelMonInput1In;
-    LabelState LabelMonInput2In;
-    LabelState LabelClutchMon;
-    LabelState LabelKillSwitch;
+// What the monitoring frames say, reading by reading. Visibility is meaningful only for the
+// readings that the frame or the parameter set decides (servo, version, stored-data error).
+struct MonitorReadout {
+    ReadingText engineSpeed;
+    int engineSpeedPercent = 0;  // of the limiter speed, 0..100
+    ReadingText supplyVoltage;
+    ReadingText motorOff;
+    std::array<ReadingText, kChannels> channelAdvance;
+    ReadingText shiftLight;
+    std::array<ReadingText, 2> pickup;
+    ReadingText throttle;
+    int throttlePercent = 0;      // 0..100; 0 while the sensor is in error
+    ReadingText servoDesired;     // shown while the parameter set uses the servo
+    ReadingText servoMeasured;    // likewise
+    ReadingText versionMismatch;  // shown while the unit runs another program version
+    ReadingText dataError;        // no text of its own; shown while the stored data are damaged
+    ReadingText programCount;
+    std::array<ReadingText, 8> testValue;  // shown only in test mode, which the window decides
+    std::array<ReadingText, 2> input;
+    ReadingText clutchMaster;
+    ReadingText killSwitch;
 };
 
-// Checks the frame and, when it is a valid monitoring frame, replaces the state and every label.
-// Returns false (changing nothing) for a frame that is not one. `servoGroupVisible` is whether
-// GroupBoxPrivera is shown; the servo labels follow it.
+// Checks the frame and, when it is a valid monitoring frame, replaces the state and every reading.
+// Returns false (changing nothing) for a frame that is not one.
 bool HandleMonitorFrame(FrameView frame, const ParamImage& image, const MessageTexts& texts,
-                        bool servoGroupVisible, MonitorState& state, MonitorDisplay& display);
+                        MonitorState& state, MonitorReadout& readout);
 
-// The live operating point. Column, servo point and throttle row count from 0.
+// The live operating point. Column, servo point and throttle row count from 0. Without throttle
+// rows in use the map's one row, the last, is the live one.
 struct LivePoint {
     int rpmColumn = 0;
     bool belowMap = false;  // engine speed below the first rpm breakpoint: no column is lit
@@ -107,15 +106,16 @@ struct LivePoint {
     friend bool operator==(const LivePoint&, const LivePoint&) = default;
 };
 
-LivePoint ComputeLivePoint(const MonitorState& state, const ParamImage& image, bool tpsMapChecked);
+LivePoint ComputeLivePoint(const MonitorState& state, const ParamImage& image, bool throttleRows);
 
-// Colours ShowLivePoint gives the axis edits, row labels, servo tables and map cells.
+// Colours that light the live operating point: the advance map's rpm breakpoints, its throttle
+// rows and cells, and the servo table's speeds and voltages (all indexed from 0).
 struct LiveColours {
-    std::array<Colour, kAxisPoints> EditRpmAdv;          // EditRpmAdv1 .. 10
-    std::array<Colour, kMapRows> LabelTps;               // LabelTps1 .. 10
-    std::array<Colour, kServoPoints> EditRpmPriv;        // EditRpmPriv1 .. 10
-    std::array<Colour, kServoPoints> EditNapPriv;        // EditNapPriv1 .. 10
-    std::array<Colour, kMapRows * kMapColumns> MapCell;  // Edit50 .. Edit149
+    std::array<Colour, kAxisPoints> rpmAxis;
+    std::array<Colour, kMapRows> throttleRows;
+    std::array<Colour, kServoPoints> servoSpeeds;
+    std::array<Colour, kServoPoints> servoVoltages;
+    std::array<Colour, kMapRows * kMapColumns> mapCells;  // 10 * row + column
 };
 
 LiveColours ColoursFor(const LivePoint& point);

@@ -15,35 +15,21 @@ void Transfer::Start(TransferMode mode, std::uint8_t commandByte, Msg text) {
     commandByte_ = commandByte;
     resendCounter_ = 0;
     verifyAfterProgram_ = false;
-    view_.ShowStatus(texts_[text], colour::kButtonFace);
-    SetGauge(0, gaugeMaximum_);
-    view_.ShowGauge();
+    MoveGauge(0, gaugeMaximum_);
+    reports_.Add<TransferStarted>(texts_[text], gaugeMaximum_);
     // Nothing is sent here: the first request leaves with the next resend step of TransferTick.
 }
 
-void Transfer::MenuProgramClick() {
-    if (view_.Refreshing()) return;
-    view_.GatherControls();
-    view_.ApplyConsistencyRules();
-    view_.RefreshControls();
-    StartProgramTransfer();
-}
-
-void Transfer::StartProgramTransfer() {
+void Transfer::StartProgram() {
     programCompleted_ = false;
     Start(TransferMode::Program, command::kWriteInfo, Msg::MsgProgramDevice);
 }
 
-void Transfer::MenuVerifyClick() {
-    if (view_.Refreshing()) return;
-    view_.GatherControls();
-    view_.ApplyConsistencyRules();
-    view_.RefreshControls();
+void Transfer::StartVerify() {
     Start(TransferMode::Verify, command::kReadBlock1, Msg::MsgVerifying);
 }
 
-void Transfer::MenuReadClick() {
-    view_.ClearFileName();
+void Transfer::StartRead() {
     Start(TransferMode::Read, command::kReadInfo, Msg::MsgReading);
 }
 
@@ -64,10 +50,19 @@ void Transfer::SendMonitorRequest() {
     write_(MakeFrame(command::kMonitor));
 }
 
-void Transfer::SetGauge(int progress, int maximum) {
+bool Transfer::MoveGauge(int progress, int maximum) {
     gaugeMaximum_ = maximum;
     gaugeProgress_ = std::clamp(progress, 0, maximum);
-    view_.SetGauge(gaugeProgress_, gaugeMaximum_);
+    if (gaugeProgress_ == reportedProgress_ && gaugeMaximum_ == reportedMaximum_) return false;
+    reportedProgress_ = gaugeProgress_;
+    reportedMaximum_ = gaugeMaximum_;
+    return true;
+}
+
+void Transfer::SetGauge(int progress, int maximum) {
+    if (MoveGauge(progress, maximum)) {
+        reports_.Add<ProgressChanged>(gaugeProgress_, gaugeMaximum_);
+    }
 }
 
 void Transfer::SendNextRequest() {
@@ -82,7 +77,7 @@ void Transfer::EnterVerifyPhase() {
     commandByte_ = command::kReadBlock1;
     resendCounter_ = 1;
     SendFrame();
-    view_.ShowStatus(texts_[Msg::MsgVerifying] + ":", colour::kButtonFace);
+    reports_.Add<StatusShown>(texts_[Msg::MsgVerifying] + ":");
     SetGauge(0, gaugeMaximum_);
 }
 
@@ -94,21 +89,21 @@ std::uint8_t Transfer::TakeUnitInfo(FrameView frame) {
 }
 
 void Transfer::ReportVersionMismatch(std::uint8_t version) {
-    // Ticks run on while the box is open; the transfer is already Idle.
-    view_.ShowMessage(texts_[Msg::MsgUnitVersionMismatch] + "  PC-" + std::to_string(kUnitVersion) +
-                      ", IGN-" + std::to_string(version));
-    view_.SetStatusCountdown(0);
+    // Ticks run on while the message is shown; the transfer is already Idle.
+    reports_.Add<MessageForUser>(texts_[Msg::MsgUnitVersionMismatch] + "  PC-" +
+                                 std::to_string(kUnitVersion) + ", IGN-" + std::to_string(version));
+    reports_.Add<StatusCountdownSet>(0);
 }
 
 bool Transfer::MatchesImage(FrameView frame, bool skipByte1) const {
     const auto payload = Payload(frame);
     const auto block = blockNumber_ == 1 ? image_.Block1() : image_.Block2();
-    for (std::size_t i = 0; i < kBlockSize; ++i) {
-        // The unit may keep its own value in image byte 1; Verify leaves it out.
-        if (skipByte1 && blockNumber_ == 1 && i == 1) continue;
-        if (payload[i] != block[i]) return false;
+    // The unit may keep its own value in image byte 1; Verify leaves it out.
+    if (skipByte1 && blockNumber_ == 1) {
+        return payload[0] == block[0] &&
+               std::equal(payload.begin() + 2, payload.end(), block.begin() + 2);
     }
-    return true;
+    return std::equal(payload.begin(), payload.end(), block.begin());
 }
 
 bool Transfer::HandleResponse(FrameView frame) {
@@ -123,8 +118,7 @@ bool Transfer::HandleResponse(FrameView frame) {
         case TransferMode::Program:
             if (blockNumber_ == 0) {
                 const std::uint8_t version = TakeUnitInfo(frame);
-                view_.ApplyConsistencyRules();
-                view_.RefreshControls();
+                reports_.Add<UnitInfoArrived>(unitInfo_, version, false);
                 if (version != kUnitVersion) {
                     mode_ = TransferMode::Idle;
                     ReportVersionMismatch(version);
@@ -145,9 +139,10 @@ bool Transfer::HandleResponse(FrameView frame) {
             if (blockNumber_ == 1) {
                 SendNextRequest();
             } else {
-                SetGauge(gaugeMaximum_, gaugeMaximum_);
-                view_.ShowStatus(texts_[Msg::MsgVerifying] + kOkSuffix, colour::kButtonFace);
+                MoveGauge(gaugeMaximum_, gaugeMaximum_);
                 mode_ = TransferMode::Idle;
+                reports_.Add<TransferSucceeded>(texts_[Msg::MsgVerifying] + kOkSuffix,
+                                                gaugeMaximum_);
                 programCompleted_ = verifyAfterProgram_;
                 verifyAfterProgram_ = false;
             }
@@ -155,10 +150,10 @@ bool Transfer::HandleResponse(FrameView frame) {
         case TransferMode::Read:
             if (blockNumber_ == 0) {
                 const std::uint8_t version = TakeUnitInfo(frame);
-                if (version != kUnitVersion) {
-                    mode_ = TransferMode::Idle;
-                    view_.ApplyConsistencyRules();
-                    view_.RefreshControls();
+                const bool matches = version == kUnitVersion;
+                if (!matches) mode_ = TransferMode::Idle;
+                reports_.Add<UnitInfoArrived>(unitInfo_, version, matches);
+                if (!matches) {
                     ReportVersionMismatch(version);
                 } else {
                     SendNextRequest();
@@ -168,12 +163,13 @@ bool Transfer::HandleResponse(FrameView frame) {
                 std::copy(payload.begin(), payload.end(), readBlock1_.begin());
                 SendNextRequest();
             } else {
+                // Both blocks go in together, so a Read that fails earlier changes nothing.
+                ReadCompleted read{readBlock1_, {}};
                 const auto payload = Payload(frame);
-                std::copy(readBlock1_.begin(), readBlock1_.end(), image_.Block1().begin());
-                std::copy(payload.begin(), payload.end(), image_.Block2().begin());
-                view_.ImageReplaced();
-                view_.ApplyConsistencyRules();
-                view_.RefreshControls();
+                std::copy(payload.begin(), payload.end(), read.block2.begin());
+                std::copy(read.block1.begin(), read.block1.end(), image_.Block1().begin());
+                std::copy(read.block2.begin(), read.block2.end(), image_.Block2().begin());
+                reports_.Add<ReadCompleted>(std::move(read));
                 EnterVerifyPhase();
             }
             break;
@@ -197,8 +193,8 @@ void Transfer::TransferTick(std::uint16_t savingCountdown) {
                                                           : Msg::MsgReadError;
         if (mode_ == TransferMode::Verify) programCompleted_ = false;
         verifyAfterProgram_ = false;
-        view_.ShowStatus(texts_[error], colour::kRed);
         mode_ = TransferMode::Idle;
+        reports_.Add<TransferFailed>(texts_[error]);
         return;
     }
 
@@ -207,12 +203,12 @@ void Transfer::TransferTick(std::uint16_t savingCountdown) {
         SendMonitorRequest();
     }
     if (savingCountdown > 0) {
-        view_.ShowStatus(texts_[Msg::MsgSaving], colour::kButtonFace);
+        reports_.Add<StatusShown>(texts_[Msg::MsgSaving]);
         SetGauge((kSavingScale - savingCountdown) * 100 / kSavingScale, 100);
     } else {
         SetGauge(gaugeProgress_, kTransferGaugeMaximum);
         if (programCompleted_) {
-            view_.SetStatusText(texts_[Msg::MsgProgramDevice] + kOkSuffix, colour::kButtonFace);
+            reports_.Add<StatusChanged>(texts_[Msg::MsgProgramDevice] + kOkSuffix);
             SetGauge(kTransferGaugeMaximum, kTransferGaugeMaximum);
         }
     }

@@ -9,7 +9,7 @@
 #include "core/param_image.h"
 #include "i18n/messages.h"
 #include "link/frame.h"
-#include "link/link_view.h"
+#include "link/link_report.h"
 #include "link/unit_info.h"
 
 namespace orvell {
@@ -26,13 +26,14 @@ class Transfer {
   public:
     using FrameWriter = std::function<void(const Frame&)>;
 
-    Transfer(ParamImage& image, LinkView& view, const MessageTexts& texts, FrameWriter write)
-        : image_(image), view_(view), texts_(texts), write_(std::move(write)) {}
+    // What the transfers do for the user is added to `reports`.
+    Transfer(ParamImage& image, const MessageTexts& texts, LinkReports& reports, FrameWriter write)
+        : image_(image), texts_(texts), reports_(reports), write_(std::move(write)) {}
 
-    void MenuProgramClick();
-    void StartProgramTransfer();
-    void MenuVerifyClick();
-    void MenuReadClick();
+    // Start a transfer of the image as it is; the first request leaves with a later tick.
+    void StartProgram();
+    void StartVerify();
+    void StartRead();
 
     void SendFrame();
     void SendMonitorRequest();
@@ -58,6 +59,9 @@ class Transfer {
     void Start(TransferMode mode, std::uint8_t commandByte, Msg text);
     void SendNextRequest();
     void EnterVerifyPhase();
+    // Moves the progress; true when it differs from what was last reported.
+    bool MoveGauge(int progress, int maximum);
+    // Moves the progress and reports it when it changed.
     void SetGauge(int progress, int maximum);
     // Copies block 0 into the image and decodes it; returns the unit's version.
     std::uint8_t TakeUnitInfo(FrameView frame);
@@ -65,8 +69,8 @@ class Transfer {
     bool MatchesImage(FrameView frame, bool skipByte1) const;
 
     ParamImage& image_;
-    LinkView& view_;
     const MessageTexts& texts_;
+    LinkReports& reports_;
     FrameWriter write_;
 
     TransferMode mode_ = TransferMode::Idle;
@@ -80,6 +84,8 @@ class Transfer {
     bool verifyAfterProgram_ = false;
     int gaugeProgress_ = 0;
     int gaugeMaximum_ = kTransferGaugeMaximum;
+    int reportedProgress_ = -1;  // none yet
+    int reportedMaximum_ = -1;
     Frame transmit_{};
     // A Read keeps block 1 aside until block 2 has arrived, so that a failed Read leaves the image
     // exactly as it was instead of half the unit's and half the old parameter set.

@@ -14,9 +14,9 @@ inline constexpr std::uint8_t kUnitVersion = 75;
 inline constexpr std::size_t kUnitVersionByte = 10;
 
 struct UnitInfoTexts {
-    std::string programId;    // LabelVerze1, "QMX42" or the optional program text
-    std::string programDate;  // LabelVerze2, " 5. 2.2009"
-    std::string programTime;  // LabelVerze3, "07:04"
+    std::string programId;    // "QMX42", or the optional program text
+    std::string programDate;  // " 5. 2.2009"
+    std::string programTime;  // "07:04"
     friend bool operator==(const UnitInfoTexts&, const UnitInfoTexts&) = default;
 };
 

@@ -84,6 +84,29 @@ TEST_F(ShellTest, AMessageBoxPutsARunningTransferBackToIdle) {
     EXPECT_NE(w().LabelHlaseni.Caption(), "Program device:: OK");
 }
 
+TEST_F(ShellTest, ProgramAndVerifyWaitWhileControlsAreRefreshing) {
+    Start();
+    form->editorState.refreshing = true;
+    form->MenuProgramClick();
+    form->MenuVerifyClick();
+    EXPECT_EQ(form->Link().GetTransfer().Mode(), TransferMode::Idle);
+    form->MenuReadClick();  // Read has no such guard
+    EXPECT_EQ(form->Link().GetTransfer().Mode(), TransferMode::Read);
+}
+
+TEST_F(ShellTest, PrintingKeepsTheNoConnectionLabelHidden) {
+    Start();
+    Tick(10);
+    ASSERT_FALSE(w().LabelSpojeni.Visible());
+    form->editorState.printing = true;
+    unit.Options().silent = true;
+    Tick(40);
+    EXPECT_FALSE(w().LabelSpojeni.Visible());
+    form->editorState.printing = false;
+    Tick();
+    EXPECT_TRUE(w().LabelSpojeni.Visible());
+}
+
 // The program's own POSIX port, mapped to a pseudo-terminal by the settings file.
 class ShellPtyTest : public ShellTest {
   protected:

@@ -12,7 +12,7 @@ using testing::LinkBench;
 TEST(ComMenu, ChoosingAPortChecksItOpensItAndReportsAFailureOnce) {
     LinkBench b;
     b.line.present = {"/dev/ttyUSB0"};
-    b.link.MenuCom1Click(4);
+    b.ChoosePort(4);
     EXPECT_EQ(b.view.checkedItem, 4);
     EXPECT_EQ(b.view.comLabel, "COM= COM5");
     EXPECT_EQ(b.link.PortChoice(), 4);
@@ -24,7 +24,7 @@ TEST(ComMenu, ChoosingAPortChecksItOpensItAndReportsAFailureOnce) {
     // The settings file's [PORTS] entry points COM5 elsewhere.
     b.link.SetPortOverrides({{5, "/dev/pts/42"}});
     b.line.present.insert("/dev/pts/42");
-    b.link.MenuCom1Click(4);
+    b.ChoosePort(4);
     EXPECT_EQ(b.line.openedPaths.back(), "/dev/pts/42");
     EXPECT_EQ(b.view.messages.size(), 1u);
     EXPECT_EQ(b.link.DevicePath(), "/dev/pts/42");
@@ -34,7 +34,7 @@ TEST(Watchdog, AutomaticChoiceStepsOnePortPerTickUntilOneOpens) {
     LinkBench b(testing::SilentUnit());
     b.line.present = {DefaultDevicePath(7)};
     b.link.SetPortChoice(kAutoPortChoice);
-    b.link.MenuCom1Click(kAutoPortChoice);
+    b.ChoosePort(kAutoPortChoice);
     EXPECT_TRUE(b.view.messages.empty()) << "the automatic choice never complains";
     EXPECT_EQ(b.view.checkedItem, 30);
     b.line.openedPaths.clear();
@@ -89,13 +89,6 @@ TEST(Watchdog, SilenceShowsTheLabelAndReopensTheFixedPortQuietly) {
     EXPECT_EQ(b.link.SilenceCounter(), 1);
 }
 
-TEST(Watchdog, PrintingKeepsTheLabelHidden) {
-    LinkBench b(testing::SilentUnit());
-    b.view.printing = true;
-    for (int i = 0; i < 5; ++i) b.Tick();
-    EXPECT_FALSE(b.view.noConnectionVisible);
-}
-
 TEST(PollReceive, WaitsForAWholeFrameAndUsesOnlyTheFirst) {
     LinkBench b(testing::SilentUnit());
     const Frame monitor = b.unit.MonitorFrame();
@@ -122,7 +115,7 @@ TEST(PollReceive, WaitsForAWholeFrameAndUsesOnlyTheFirst) {
 
 TEST(PollReceive, MonitoringFramesGoToMonitoringEvenDuringATransfer) {
     LinkBench b(testing::SilentUnit());
-    b.transfer().MenuReadClick();
+    b.view.MenuReadClick();
     b.line.Queue(b.unit.MonitorFrame());
     b.link.PollReceive();
     EXPECT_EQ(b.link.MonitorRevision(), 1u);

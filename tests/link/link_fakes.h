@@ -1,5 +1,5 @@
-// Test doubles for the link: a window that records what the link shows, and an in-process
-// serial line to a SimulatedUnit whose answers arrive a chosen number of ticks later.
+// Test doubles for the link: a window that takes the link's reports and keeps what they said, and
+// an in-process serial line to a SimulatedUnit whose answers arrive a chosen number of ticks later.
 #pragma once
 
 #include <algorithm>
@@ -23,41 +23,78 @@ struct StatusEntry {
     bool restartsCountdown;
 };
 
-class FakeView : public LinkView {
+// The main window as far as the link is concerned. Its commands count the editor's gather, rule
+// pass and refresh, then start the transfer, as the window's do; `Take()` handles the reports the
+// way the window does, counting rule passes, refreshes and image replacements. Unlike the window
+// it leaves a running transfer alone before a message, so the tests see that the link itself
+// stops where it must.
+class FakeWindow {
   public:
-    void SetComLabel(const std::string& text) override { comLabel = text; }
-    void CheckComItem(int index) override { checkedItem = index; }
-    void SetNoConnectionVisible(bool visible) override { noConnectionVisible = visible; }
-    bool Printing() const override { return printing; }
-    void ShowMessage(const std::string& text) override {
-        messages.push_back(text);
+    FakeWindow(LinkReports& reports, Transfer& transfer) : reports_(reports), transfer_(transfer) {}
+
+    void MenuProgramClick() {
+        PrepareTransfer();
+        transfer_.StartProgram();
+        Take();
+    }
+    void MenuVerifyClick() {
+        PrepareTransfer();
+        transfer_.StartVerify();
+        Take();
+    }
+    void MenuReadClick() {
+        ++fileNameClears;
+        transfer_.StartRead();
+        Take();
+    }
+    // The Program that follows an edit when "Programming after change" is on: nothing gathered.
+    void StartProgramTransfer() {
+        transfer_.StartProgram();
+        Take();
+    }
+
+    void Take() { reports_.Take(*this); }
+
+    void operator()(const PortOpening& r) { comLabel = "COM= COM" + std::to_string(r.com); }
+    void operator()(const PortChosen& r) { checkedItem = r.choice; }
+    void operator()(const UnitSilence& r) { noConnectionVisible = r.silent; }
+    void operator()(const MessageForUser& r) {
+        messages.push_back(r.text);
         if (duringMessage) duringMessage();
     }
-    void ShowStatus(const std::string& text, Colour colour) override {
-        statusLog.push_back({text, colour, true});
-        status = text;
-        statusColour = colour;
-        statusCountdown = 200;
-        statusVisible = true;
+    void operator()(const StatusShown& r) { Show(r.text, colour::kButtonFace); }
+    void operator()(const StatusChanged& r) {
+        statusLog.push_back({r.text, colour::kButtonFace, false});
+        status = r.text;
+        statusColour = colour::kButtonFace;
     }
-    void SetStatusText(const std::string& text, Colour colour) override {
-        statusLog.push_back({text, colour, false});
-        status = text;
-        statusColour = colour;
+    void operator()(const StatusCountdownSet& r) { statusCountdown = r.ticks; }
+    void operator()(const ProgressChanged& r) {
+        gauge = r.value;
+        gaugeMaximum = r.maximum;
     }
-    void SetStatusCountdown(int ticks) override { statusCountdown = ticks; }
-    void SetGauge(int progress, int maximum) override {
-        gauge = progress;
-        gaugeMaximum = maximum;
+    void operator()(const TransferStarted& r) {
+        Show(r.text, colour::kButtonFace);
+        gauge = 0;
+        gaugeMaximum = r.progressMaximum;
+        gaugeVisible = true;
     }
-    void ShowGauge() override { gaugeVisible = true; }
-    bool Refreshing() const override { return refreshing; }
-    void GatherControls() override { ++gathers; }
-    void ApplyConsistencyRules() override { ++rulePasses; }
-    void RefreshControls() override { ++refreshes; }
-    void ImageReplaced() override { ++imageReplacements; }
-    void ClearFileName() override { ++fileNameClears; }
-    bool ServoGroupVisible() const override { return servoGroupVisible; }
+    void operator()(const TransferSucceeded& r) {
+        gauge = gaugeMaximum = r.progressMaximum;
+        Show(r.message, colour::kButtonFace);
+    }
+    void operator()(const TransferFailed& r) { Show(r.message, colour::kRed); }
+    void operator()(const MonitorFrameDecoded&) {}
+    void operator()(const UnitInfoArrived& r) {
+        if (r.readGoesOn) return;
+        ++rulePasses;
+        ++refreshes;
+    }
+    void operator()(const ReadCompleted&) {
+        ++imageReplacements;
+        ++rulePasses;
+        ++refreshes;
+    }
 
     bool SawStatus(const std::string& text) const {
         return std::any_of(statusLog.begin(), statusLog.end(),
@@ -67,7 +104,6 @@ class FakeView : public LinkView {
     std::string comLabel;
     int checkedItem = -1;
     bool noConnectionVisible = false;
-    bool printing = false;
     std::vector<std::string> messages;
     std::function<void()> duringMessage;
     std::vector<StatusEntry> statusLog;
@@ -78,13 +114,28 @@ class FakeView : public LinkView {
     int gauge = 0;
     int gaugeMaximum = 2;
     bool gaugeVisible = false;
-    bool refreshing = false;
     int gathers = 0;
     int rulePasses = 0;
     int refreshes = 0;
     int imageReplacements = 0;
     int fileNameClears = 0;
-    bool servoGroupVisible = true;
+
+  private:
+    void PrepareTransfer() {
+        ++gathers;
+        ++rulePasses;
+        ++refreshes;
+    }
+    void Show(const std::string& text, Colour colour) {
+        statusLog.push_back({text, colour, true});
+        status = text;
+        statusColour = colour;
+        statusCountdown = 200;
+        statusVisible = true;
+    }
+
+    LinkReports& reports_;
+    Transfer& transfer_;
 };
 
 // A serial line straight into a SimulatedUnit. An answer to a frame written during one tick is
@@ -186,17 +237,26 @@ class CountingPort : public SerialPort {
     std::uint64_t writes = 0;
 };
 
-// The link of one main window, wired to a simulated unit, ticked in the order of the main loop.
+// The link of one main window, wired to a simulated unit, ticked in the order of the main loop
+// with the reports taken after every step.
 struct LinkBench {
     explicit LinkBench(sim::UnitOptions options = {}) : unit(options), line(unit) {
         link.OpenPort();
+        view.Take();
     }
     void Tick(bool tpsMap = true) {
         line.DeliverTick();
         link.PollReceive();
+        view.Take();
         link.TransferTick();
+        view.Take();
         link.WatchdogTick();
-        link.ShowLivePoint(tpsMap);
+        view.Take();
+        link.UpdateLivePoint(tpsMap);
+    }
+    void ChoosePort(int choice) {
+        link.ChoosePort(choice);
+        view.Take();
     }
     // Ticks until the transfer is back in Idle; returns the ticks taken.
     int RunTransfer(int limit = 200) {
@@ -213,9 +273,9 @@ struct LinkBench {
     sim::SimulatedUnit unit;
     UnitLine line;
     ParamImage image;
-    FakeView view;
     MessageTexts texts = MessagesFor(kEnglish);
-    DeviceLink link{line, image, view, texts};
+    DeviceLink link{line, image, texts};
+    FakeWindow view{link.Reports(), link.GetTransfer()};
 };
 
 // An image that differs from the unit's factory set in many bytes, made consistent enough for

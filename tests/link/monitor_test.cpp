@@ -33,9 +33,9 @@ struct Monitoring {
     ParamImage image;
     MessageTexts texts = MessagesFor(kEnglish);
     MonitorState state;
-    MonitorDisplay display;
-    bool Handle(const Frame& frame, bool servoVisible = true) {
-        return HandleMonitorFrame(frame, image, texts, servoVisible, state, display);
+    MonitorReadout readout;
+    bool Handle(const Frame& frame) {
+        return HandleMonitorFrame(frame, image, texts, state, readout);
     }
 };
 
@@ -47,19 +47,19 @@ TEST(Monitor, SupplyVoltageColourAtItsLimits) {
     for (const auto& [mv, expected] : cases) {
         Monitoring m;
         ASSERT_TRUE(m.Handle(MonitorFrameBuilder().Word(monitor::kSupplyVoltage, mv).Build()));
-        EXPECT_EQ(m.display.LabelNapeti.colour, expected) << mv;
+        EXPECT_EQ(m.readout.supplyVoltage.colour, expected) << mv;
     }
     Monitoring m;
     m.Handle(MonitorFrameBuilder().Word(monitor::kSupplyVoltage, 13800).Build());
-    EXPECT_EQ(m.display.LabelNapeti.text, "U = 13.8 [V]");
+    EXPECT_EQ(m.readout.supplyVoltage.text, "U = 13.8 [V]");
 }
 
 TEST(Monitor, EngineSpeedLabelAndBar) {
     Monitoring m;
     m.Handle(MonitorFrameBuilder().Word(monitor::kEngineSpeed, 4321).Build());
-    EXPECT_EQ(m.display.LabelRpm.text, "RPM = 4321 ");
-    EXPECT_EQ(m.display.LabelRpm.colour, colour::kButtonFace);
-    EXPECT_EQ(m.display.CGaugeRpm, 43) << "a limiter byte of 0 divides by 100";
+    EXPECT_EQ(m.readout.engineSpeed.text, "RPM = 4321 ");
+    EXPECT_EQ(m.readout.engineSpeed.colour, colour::kButtonFace);
+    EXPECT_EQ(m.readout.engineSpeedPercent, 43) << "a limiter byte of 0 divides by 100";
     EXPECT_EQ(m.state.liveEngineSpeed, 4321);
 
     m.image.SetLimiterSpeed(120);
@@ -68,10 +68,10 @@ TEST(Monitor, EngineSpeedLabelAndBar) {
                  .Byte(monitor::kSpeedWarning, 1)
                  .Byte(monitor::kSpeedAlarm, 1)
                  .Build());
-    EXPECT_EQ(m.display.CGaugeRpm, 50);
-    EXPECT_EQ(m.display.LabelRpm.colour, colour::kRed) << "the alarm wins over the warning";
+    EXPECT_EQ(m.readout.engineSpeedPercent, 50);
+    EXPECT_EQ(m.readout.engineSpeed.colour, colour::kRed) << "the alarm wins over the warning";
     m.Handle(MonitorFrameBuilder().Byte(monitor::kSpeedWarning, 1).Build());
-    EXPECT_EQ(m.display.LabelRpm.colour, colour::kYellow);
+    EXPECT_EQ(m.readout.engineSpeed.colour, colour::kYellow);
 }
 
 TEST(Monitor, AdvanceLabels) {
@@ -84,12 +84,12 @@ TEST(Monitor, AdvanceLabels) {
                  .Byte(monitor::kChannelAdvance + 3, 95)
                  .Word(monitor::kChannelMaxAdvance + 6, 31)
                  .Build());
-    EXPECT_EQ(m.display.LabelAdvance[0].text, "Advance 1 = ---");
-    EXPECT_EQ(m.display.LabelAdvance[1].text, "Advance 2 = 25 [°]");
-    EXPECT_EQ(m.display.LabelAdvance[2].text, "Advance 3 = 30 [°] /max 30 [°]");
-    EXPECT_EQ(m.display.LabelAdvance[2].colour, colour::kYellow);
-    EXPECT_EQ(m.display.LabelAdvance[3].text, "Advance 4 = -5 [°] /max 31 [°]");
-    EXPECT_EQ(m.display.LabelAdvance[3].colour, colour::kButtonFace);
+    EXPECT_EQ(m.readout.channelAdvance[0].text, "Advance 1 = ---");
+    EXPECT_EQ(m.readout.channelAdvance[1].text, "Advance 2 = 25 [°]");
+    EXPECT_EQ(m.readout.channelAdvance[2].text, "Advance 3 = 30 [°] /max 30 [°]");
+    EXPECT_EQ(m.readout.channelAdvance[2].colour, colour::kYellow);
+    EXPECT_EQ(m.readout.channelAdvance[3].text, "Advance 4 = -5 [°] /max 31 [°]");
+    EXPECT_EQ(m.readout.channelAdvance[3].colour, colour::kButtonFace);
 }
 
 TEST(Monitor, PickupErrorTakesOverAllAdvanceLabels) {
@@ -106,7 +106,7 @@ TEST(Monitor, PickupErrorTakesOverAllAdvanceLabels) {
                      .Byte(monitor::kPickupRevolutions + 1, c.revolutions)
                      .Byte(monitor::kPickupPulses + 1, c.pulses)
                      .Build());
-        for (const auto& label : m.display.LabelAdvance) {
+        for (const auto& label : m.readout.channelAdvance) {
             EXPECT_EQ(label.text == "Pick up system error                    ", c.error);
             EXPECT_EQ(label.colour == colour::kRed, c.error);
         }
@@ -119,8 +119,8 @@ TEST(Monitor, ThrottleTextAndErrorColour) {
                  .Byte(monitor::kThrottlePercent, 37)
                  .Word(monitor::kThrottleReading, 1023)
                  .Build());
-    EXPECT_EQ(m.display.LabelTpsMon.text, "TP= 37 [%]= 5000 [mV]");
-    EXPECT_EQ(m.display.CGaugeTps, 37);
+    EXPECT_EQ(m.readout.throttle.text, "TP= 37 [%]= 5000 [mV]");
+    EXPECT_EQ(m.readout.throttlePercent, 37);
     EXPECT_EQ(m.state.liveTpsVoltage, 5000);
 
     for (const bool tpsMap : {false, true}) {
@@ -129,14 +129,15 @@ TEST(Monitor, ThrottleTextAndErrorColour) {
                      .Byte(monitor::kThrottlePercent, 101)
                      .Word(monitor::kThrottleReading, 100)
                      .Build());
-        EXPECT_EQ(m.display.LabelTpsMon.text, "TP=error = 488 [mV]");
-        EXPECT_EQ(m.display.LabelTpsMon.colour, tpsMap ? colour::kRed : colour::kButtonFace);
-        EXPECT_EQ(m.display.CGaugeTps, 0);
+        EXPECT_EQ(m.readout.throttle.text, "TP=error = 488 [mV]");
+        EXPECT_EQ(m.readout.throttle.colour, tpsMap ? colour::kRed : colour::kButtonFace);
+        EXPECT_EQ(m.readout.throttlePercent, 0);
     }
 }
 
 TEST(Monitor, FlagLabelsServoVersionAndCounters) {
     Monitoring m;
+    m.image.SetServoEnable(0);  // the servo readings are not shown
     m.Handle(MonitorFrameBuilder()
                  .Byte(monitor::kMotorOff, 1)
                  .Byte(monitor::kShiftLight, 1)
@@ -151,30 +152,33 @@ TEST(Monitor, FlagLabelsServoVersionAndCounters) {
                  .Byte(monitor::kUnitProgramVersion, 74)
                  .Byte(monitor::kDataError, 1)
                  .Word(monitor::kSavingCountdown, 300)
-                 .Build(),
-             false);
-    const MonitorDisplay& d = m.display;
-    EXPECT_EQ(d.LabelBlocking1, (LabelState{"Motor off - YES", colour::kRed}));
-    EXPECT_EQ(d.LabelMonPilotLight, (LabelState{"Gear Shift Light - YES", colour::kYellow}));
-    EXPECT_EQ(d.LabelMonSnimac1, (LabelState{"Pick-up (CKPS) 1 - is running", colour::kLime}));
-    EXPECT_EQ(d.LabelMonSnimac2, (LabelState{"Pick-up (CKPS) 2 - no signal", colour::kButtonFace}));
-    EXPECT_EQ(d.LabelMonInput1In, (LabelState{"Input 1: Grounded", colour::kFuchsia}));
-    EXPECT_EQ(d.LabelMonInput2In, (LabelState{"Input 2: Grounded", colour::kAqua}));
-    EXPECT_EQ(d.LabelClutchMon, (LabelState{"Clutch master - YES", colour::kLime}));
-    EXPECT_EQ(d.LabelKillSwitch, (LabelState{"Kill switch - NO", colour::kButtonFace}));
-    EXPECT_EQ(d.LabelPriveraPoz, (LabelState{"Servo desired= 5000 [mV]", colour::kRed, false}));
-    EXPECT_EQ(d.LabelPriveraMer, (LabelState{"Servo measured= 0 [mV]", colour::kRed, false}));
-    EXPECT_EQ(d.LabelPocetProgramovani.text, "Number of Programing= 1234");
-    EXPECT_EQ(d.LabelTest[7].text, "Test8 = 65535 ");
-    EXPECT_TRUE(d.LabelVersion.visible);
-    EXPECT_EQ(d.LabelVersion.text, "Unmatched version of PC and Ignition programs!  PC-75, IGN-74");
-    EXPECT_TRUE(d.LabelEeDataErr.visible);
+                 .Build());
+    const MonitorReadout& d = m.readout;
+    EXPECT_EQ(d.motorOff, (ReadingText{"Motor off - YES", colour::kRed}));
+    EXPECT_EQ(d.shiftLight, (ReadingText{"Gear Shift Light - YES", colour::kYellow}));
+    EXPECT_EQ(d.pickup[0], (ReadingText{"Pick-up (CKPS) 1 - is running", colour::kLime}));
+    EXPECT_EQ(d.pickup[1], (ReadingText{"Pick-up (CKPS) 2 - no signal", colour::kButtonFace}));
+    EXPECT_EQ(d.input[0], (ReadingText{"Input 1: Grounded", colour::kFuchsia}));
+    EXPECT_EQ(d.input[1], (ReadingText{"Input 2: Grounded", colour::kAqua}));
+    EXPECT_EQ(d.clutchMaster, (ReadingText{"Clutch master - YES", colour::kLime}));
+    EXPECT_EQ(d.killSwitch, (ReadingText{"Kill switch - NO", colour::kButtonFace}));
+    EXPECT_EQ(d.servoDesired, (ReadingText{"Servo desired= 5000 [mV]", colour::kRed, false}));
+    EXPECT_EQ(d.servoMeasured, (ReadingText{"Servo measured= 0 [mV]", colour::kRed, false}));
+    EXPECT_EQ(d.programCount.text, "Number of Programing= 1234");
+    EXPECT_EQ(d.testValue[7].text, "Test8 = 65535 ");
+    EXPECT_TRUE(d.versionMismatch.visible);
+    EXPECT_EQ(d.versionMismatch.text,
+              "Unmatched version of PC and Ignition programs!  PC-75, IGN-74");
+    EXPECT_TRUE(d.dataError.visible);
     EXPECT_EQ(m.state.savingCountdown, 300);
 
+    m.image.SetServoEnable(1);
     m.Handle(MonitorFrameBuilder().Build());
-    EXPECT_FALSE(m.display.LabelVersion.visible);
-    EXPECT_FALSE(m.display.LabelEeDataErr.visible);
-    EXPECT_EQ(m.display.LabelMonInput1In, (LabelState{"Input 1: Open", colour::kButtonFace}));
+    EXPECT_TRUE(m.readout.servoDesired.visible);
+    EXPECT_TRUE(m.readout.servoMeasured.visible);
+    EXPECT_FALSE(m.readout.versionMismatch.visible);
+    EXPECT_FALSE(m.readout.dataError.visible);
+    EXPECT_EQ(m.readout.input[0], (ReadingText{"Input 1: Open", colour::kButtonFace}));
 }
 
 TEST(Monitor, DamagedFrameChangesNothing) {
@@ -184,7 +188,7 @@ TEST(Monitor, DamagedFrameChangesNothing) {
     bad[kCheckByte] ^= 1;
     EXPECT_FALSE(m.Handle(bad));
     EXPECT_EQ(m.state.liveEngineSpeed, 3000);
-    EXPECT_EQ(m.display.LabelRpm.text, "RPM = 3000 ");
+    EXPECT_EQ(m.readout.engineSpeed.text, "RPM = 3000 ");
 }
 
 // Axis 10, 20, ..., 100 (x100 rpm), servo speeds 5, 15, ..., 95.
@@ -232,21 +236,21 @@ TEST(LivePoint, ThrottleRowOverTheFixedBreakpoints) {
 TEST(LivePoint, ColoursLightTheCellTheAxisTheRowAndTheServoPoint) {
     const LiveColours lit =
         ColoursFor({.rpmColumn = 3, .belowMap = false, .servoPoint = 6, .throttleRow = 2});
-    EXPECT_EQ(lit.MapCell[23], colour::kLime);
-    EXPECT_EQ(std::count(lit.MapCell.begin(), lit.MapCell.end(), colour::kLime), 1);
-    EXPECT_EQ(lit.EditRpmAdv[3], colour::kLime);
-    EXPECT_EQ(lit.EditRpmAdv[2], colour::kWindow);
-    EXPECT_EQ(lit.LabelTps[2], colour::kLime);
-    EXPECT_EQ(lit.LabelTps[3], colour::kButtonFace);
-    EXPECT_EQ(lit.EditRpmPriv[6], colour::kLime);
-    EXPECT_EQ(lit.EditNapPriv[6], colour::kLime);
-    EXPECT_EQ(lit.EditNapPriv[5], colour::kWindow);
+    EXPECT_EQ(lit.mapCells[23], colour::kLime);
+    EXPECT_EQ(std::count(lit.mapCells.begin(), lit.mapCells.end(), colour::kLime), 1);
+    EXPECT_EQ(lit.rpmAxis[3], colour::kLime);
+    EXPECT_EQ(lit.rpmAxis[2], colour::kWindow);
+    EXPECT_EQ(lit.throttleRows[2], colour::kLime);
+    EXPECT_EQ(lit.throttleRows[3], colour::kButtonFace);
+    EXPECT_EQ(lit.servoSpeeds[6], colour::kLime);
+    EXPECT_EQ(lit.servoVoltages[6], colour::kLime);
+    EXPECT_EQ(lit.servoVoltages[5], colour::kWindow);
 
     const LiveColours below =
         ColoursFor({.rpmColumn = 0, .belowMap = true, .servoPoint = 0, .throttleRow = 4});
-    EXPECT_EQ(std::count(below.MapCell.begin(), below.MapCell.end(), colour::kLime), 0);
-    EXPECT_EQ(std::count(below.EditRpmAdv.begin(), below.EditRpmAdv.end(), colour::kLime), 0);
-    EXPECT_EQ(below.LabelTps[4], colour::kLime) << "the throttle row label still is lit";
+    EXPECT_EQ(std::count(below.mapCells.begin(), below.mapCells.end(), colour::kLime), 0);
+    EXPECT_EQ(std::count(below.rpmAxis.begin(), below.rpmAxis.end(), colour::kLime), 0);
+    EXPECT_EQ(below.throttleRows[4], colour::kLime) << "the throttle row label still is lit";
 }
 
 }  // namespace

@@ -29,13 +29,17 @@ struct PtyBench {
         link.SetPortOverrides(
             {{1, ptyOptions.linkPath.empty() ? pty.DevicePath() : ptyOptions.linkPath}});
         link.OpenPort();
+        view.Take();
     }
 
     // One tick of the main loop, then let the request reach the unit and its answer come back.
     void Tick() {
         link.PollReceive();
+        view.Take();
         link.TransferTick();
+        view.Take();
         link.WatchdogTick();
+        view.Take();
         const auto deadline = Clock::now() + kCrossingLimit;
         const auto answered = pty.AnswersSent();
         const std::string line = pty.DevicePath();
@@ -59,9 +63,9 @@ struct PtyBench {
     sim::PtyUnit pty;
     testing::CountingPort port;
     ParamImage image = testing::PatternImage(21);
-    testing::FakeView view;
     MessageTexts texts = MessagesFor(kEnglish);
-    DeviceLink link{port, image, view, texts};
+    DeviceLink link{port, image, texts};
+    testing::FakeWindow view{link.Reports(), link.GetTransfer()};
 };
 
 TEST(PtyLink, ProgramReadAndVerifyEndVerified) {
@@ -69,7 +73,7 @@ TEST(PtyLink, ProgramReadAndVerifyEndVerified) {
     ASSERT_TRUE(b.port.IsOpen()) << b.view.messages.size();
     EXPECT_TRUE(b.view.messages.empty());
 
-    b.link.GetTransfer().MenuProgramClick();
+    b.view.MenuProgramClick();
     b.RunTransfer();
     EXPECT_EQ(b.view.status, "Program device:: OK");
     EXPECT_TRUE(testing::BlocksEqual(b.unit, b.image, false));
@@ -83,13 +87,13 @@ TEST(PtyLink, ProgramReadAndVerifyEndVerified) {
 
     const ParamImage programmed = b.image;
     b.image = testing::PatternImage(22);
-    b.link.GetTransfer().MenuReadClick();
+    b.view.MenuReadClick();
     b.RunTransfer();
     EXPECT_EQ(b.view.status, "Verify:: OK");
     EXPECT_TRUE(std::equal(programmed.Stored().begin(), programmed.Stored().begin() + 200,
                            b.image.Stored().begin()));
 
-    b.link.GetTransfer().MenuVerifyClick();
+    b.view.MenuVerifyClick();
     b.RunTransfer();
     EXPECT_EQ(b.view.status, "Verify:: OK");
     EXPECT_EQ(b.link.SilenceCounter(), 1);
@@ -98,12 +102,13 @@ TEST(PtyLink, ProgramReadAndVerifyEndVerified) {
 TEST(PtyLink, SilentUnitEndsEachTransferWithItsError) {
     PtyBench b(testing::SilentUnit());
     const ParamImage before = b.image;
-    const std::pair<void (Transfer::*)(), const char*> cases[] = {
-        {&Transfer::MenuProgramClick, "Program error!"},
-        {&Transfer::MenuVerifyClick, "Verify error!"},
-        {&Transfer::MenuReadClick, "Read error!"}};
+    using testing::FakeWindow;
+    const std::pair<void (FakeWindow::*)(), const char*> cases[] = {
+        {&FakeWindow::MenuProgramClick, "Program error!"},
+        {&FakeWindow::MenuVerifyClick, "Verify error!"},
+        {&FakeWindow::MenuReadClick, "Read error!"}};
     for (const auto& [start, error] : cases) {
-        (b.link.GetTransfer().*start)();
+        (b.view.*start)();
         b.RunTransfer();
         EXPECT_EQ(b.view.status, error);
         EXPECT_EQ(b.view.statusColour, colour::kRed);
@@ -126,9 +131,10 @@ TEST(PtyLink, OpenFailuresCarryTheSystemsReason) {
     EXPECT_EQ(second.QueuedBytes(), 0u);
     EXPECT_FALSE(second.WriteFrame(MakeFrame(command::kMonitor)));
 
-    // Through the COM menu the failure becomes the message box, with the reason after it.
+    // A port the user chose that does not open is told, with the system's reason after it.
     b.link.SetPortOverrides({{2, "/dev/orvell-no-such-port"}});
-    b.link.MenuCom1Click(1);
+    b.link.ChoosePort(1);
+    b.view.Take();
     ASSERT_EQ(b.view.messages.size(), 1u);
     EXPECT_NE(b.view.messages[0].find("Com opening error!\n\n/dev/orvell-no-such-port: "),
               std::string::npos);

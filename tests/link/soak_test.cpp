@@ -57,11 +57,11 @@ TEST(Soak, TransfersOverADroppingAndCorruptingLineNeverClaimFalseSuccess) {
         }
         const ParamImage before = b.image;
         if (kind == 0) {
-            b.transfer().StartProgramTransfer();
+            b.view.StartProgramTransfer();
         } else if (kind == 1) {
-            b.transfer().MenuVerifyClick();
+            b.view.MenuVerifyClick();
         } else {
-            b.transfer().MenuReadClick();
+            b.view.MenuReadClick();
         }
         const std::size_t boxes = b.view.messages.size();
         const int ticks = b.RunTransfer(400);

@@ -23,7 +23,7 @@ std::vector<int> Requests(const testing::UnitLine& line) {
 TEST(Transfer, ProgramSendsBlocksVerifiesAndReportsSavingThenCompletion) {
     LinkBench b;
     b.image = PatternImage(1);
-    b.transfer().MenuProgramClick();
+    b.view.MenuProgramClick();
     EXPECT_EQ(b.view.gathers, 1);
     EXPECT_EQ(b.view.status, "Program device:");
     EXPECT_TRUE(b.view.gaugeVisible);
@@ -63,17 +63,18 @@ TEST(Transfer, ProgramSendsBlocksVerifiesAndReportsSavingThenCompletion) {
 
 TEST(Transfer, SilentUnitResendsEveryFourTicksAndFailsAfterTheFifthSend) {
     struct Case {
-        void (Transfer::*start)();
+        void (testing::FakeWindow::*start)();
         int command;
         const char* error;
     };
-    for (const Case c : {Case{&Transfer::MenuProgramClick, 0x00, "Program error!"},
-                         Case{&Transfer::MenuVerifyClick, 0x41, "Verify error!"},
-                         Case{&Transfer::MenuReadClick, 0x40, "Read error!"}}) {
+    using testing::FakeWindow;
+    for (const Case c : {Case{&FakeWindow::MenuProgramClick, 0x00, "Program error!"},
+                         Case{&FakeWindow::MenuVerifyClick, 0x41, "Verify error!"},
+                         Case{&FakeWindow::MenuReadClick, 0x40, "Read error!"}}) {
         LinkBench b(testing::SilentUnit());
         b.image = PatternImage(3);
         const ParamImage before = b.image;
-        (b.transfer().*c.start)();
+        (b.view.*c.start)();
         const int ticks = b.RunTransfer();
         std::vector<int> sendTicks;
         for (const auto& w : b.line.written) {
@@ -96,7 +97,7 @@ TEST(Transfer, AnswerMustEchoTheCommandInProgress) {
     LinkBench b;
     b.image = PatternImage(4);
     b.unit.SetBlocks(b.image);
-    b.transfer().MenuVerifyClick();
+    b.view.MenuVerifyClick();
     while (b.line.written.empty()) b.Tick();
     b.line.inFlight.clear();
 
@@ -115,7 +116,7 @@ TEST(Transfer, AnswerMustEchoTheCommandInProgress) {
 TEST(Transfer, ProgramEchoThatDiffersIsAcceptedAsContactButNotAsProgress) {
     LinkBench b;
     b.image = PatternImage(5);
-    b.transfer().StartProgramTransfer();
+    b.view.StartProgramTransfer();
     while (b.transfer().CommandByte() != 0x01) b.Tick();
     b.line.inFlight.clear();
     auto wrong = std::array<std::uint8_t, kBlockSize>{};
@@ -137,7 +138,7 @@ TEST(Transfer, VerifyLeavesOnlyImageByte1OutOfTheComparison) {
         ParamImage held = b.image;
         held[c.differingByte] ^= 0x40;
         b.unit.SetBlocks(held);
-        b.transfer().MenuVerifyClick();
+        b.view.MenuVerifyClick();
         b.RunTransfer();
         EXPECT_EQ(b.view.status, c.result) << "byte " << c.differingByte;
     }
@@ -146,7 +147,7 @@ TEST(Transfer, VerifyLeavesOnlyImageByte1OutOfTheComparison) {
 TEST(Transfer, ReadReplacesTheBlocksAndVerifiesThemWithoutClaimingAProgram) {
     LinkBench b;
     b.image = PatternImage(7);
-    b.transfer().MenuReadClick();
+    b.view.MenuReadClick();
     EXPECT_EQ(b.view.fileNameClears, 1);
     EXPECT_EQ(b.view.status, "Read:");
     b.RunTransfer();
@@ -164,7 +165,7 @@ TEST(Transfer, FailedReadLeavesTheImageExactlyAsItWas) {
     LinkBench b;
     b.image = PatternImage(8);
     const ParamImage before = b.image;
-    b.transfer().MenuReadClick();
+    b.view.MenuReadClick();
     while (b.transfer().CommandByte() != 0x42) b.Tick();
     b.line.inFlight.clear();
     b.unit.Options().silent = true;
@@ -195,7 +196,7 @@ TEST(Transfer, OtherUnitVersionStopsBeforeAnyParameterMoves) {
             for (int i = 0; i < 10; ++i) b.Tick();
             requestsWhileOpen = static_cast<int>(Requests(b.line).size() - sent);
         };
-        program ? b.transfer().MenuProgramClick() : b.transfer().MenuReadClick();
+        program ? b.view.MenuProgramClick() : b.view.MenuReadClick();
         b.RunTransfer();
         ASSERT_EQ(b.view.messages.size(), 1u);
         EXPECT_EQ(b.view.messages[0],
@@ -215,13 +216,13 @@ TEST(Transfer, OtherUnitVersionStopsBeforeAnyParameterMoves) {
 TEST(Transfer, CompletionTextOnlyAfterAFinishedVerify) {
     LinkBench b;
     b.image = PatternImage(10);
-    b.transfer().MenuProgramClick();
+    b.view.MenuProgramClick();
     while (b.transfer().Mode() != TransferMode::Verify) b.Tick();
     b.transfer().Abandon();  // as before a message box elsewhere
     for (int i = 0; i < 80; ++i) b.Tick();
     EXPECT_FALSE(b.view.SawStatus("Program device:: OK"));
 
-    b.transfer().MenuProgramClick();
+    b.view.MenuProgramClick();
     b.RunTransfer();
     for (int i = 0; i < 80; ++i) b.Tick();
     EXPECT_EQ(b.view.status, "Program device:: OK");
@@ -229,36 +230,29 @@ TEST(Transfer, CompletionTextOnlyAfterAFinishedVerify) {
     // A second Program that fails shows only its error.
     b.unit.Options().silent = true;
     b.view.statusLog.clear();
-    b.transfer().MenuProgramClick();
+    b.view.MenuProgramClick();
     b.RunTransfer();
     for (int i = 0; i < 20; ++i) b.Tick();
     EXPECT_EQ(b.view.status, "Program error!");
     EXPECT_FALSE(b.view.SawStatus("Program device:: OK"));
 }
 
-TEST(Transfer, CommandsWaitWhileControlsAreRefreshing) {
-    LinkBench b;
-    b.view.refreshing = true;
-    b.transfer().MenuProgramClick();
-    b.transfer().MenuVerifyClick();
-    EXPECT_EQ(b.transfer().Mode(), TransferMode::Idle);
-    b.transfer().MenuReadClick();  // Read has no such guard
-    EXPECT_EQ(b.transfer().Mode(), TransferMode::Read);
-}
-
 TEST(Transfer, SavingProgressOnTheScaleOf414) {
-    testing::FakeView view;
     ParamImage image;
     const MessageTexts texts = MessagesFor(kEnglish);
-    Transfer transfer(image, view, texts, [](const Frame&) {});
+    LinkReports reports;
+    Transfer transfer(image, texts, reports, [](const Frame&) {});
+    testing::FakeWindow view(reports, transfer);
     for (const auto& [countdown, percent] :
          {std::pair{414, 0}, {207, 50}, {1, 99}, {413, 0}, {500, 0}, {60000, 0}}) {
         transfer.TransferTick(static_cast<std::uint16_t>(countdown));
+        view.Take();
         EXPECT_EQ(view.status, "Saving:");
         EXPECT_EQ(view.gauge, percent) << countdown;
         EXPECT_EQ(view.gaugeMaximum, 100);
     }
     transfer.TransferTick(0);
+    view.Take();
     EXPECT_EQ(view.gaugeMaximum, 2);
 }
 

@@ -39,20 +39,24 @@ TEST(UnitSimProcess, ProgramEndsVerifiedAndLandsInTheStore) {
 
     testing::CountingPort port;
     ParamImage image = testing::PatternImage(31);
-    testing::FakeView view;
     const MessageTexts texts = MessagesFor(kEnglish);
-    DeviceLink link(port, image, view, texts);
+    DeviceLink link(port, image, texts);
+    testing::FakeWindow view(link.Reports(), link.GetTransfer());
     link.SetPortOverrides({{1, linkPath}});
     ::unsetenv("ORVELL_COM1");
     link.OpenPort();
+    view.Take();
     EXPECT_TRUE(view.messages.empty());
 
-    link.GetTransfer().MenuProgramClick();
+    view.MenuProgramClick();
     std::uint64_t answered = 0;
     for (int tick = 0; tick < 60 && !view.SawStatus("Verify:: OK"); ++tick) {
         link.PollReceive();
+        view.Take();
         link.TransferTick();
+        view.Take();
         link.WatchdogTick();
+        view.Take();
         // A paced answer takes about 18 ms; wait for it when a request left, but never long.
         const auto until = Clock::now() + std::chrono::milliseconds(500);
         while (port.writes > answered && port.QueuedBytes() < kFrameSize && Clock::now() < until) {
