@@ -54,6 +54,9 @@ void TFormHlav::MenuOpenClick(const Control* sender) {
         }
         if (result.Loaded()) {
             rules.ResetAxisMemory();
+            ApplyConsistencyRules();
+            RefreshControls();
+            TakeShownValues();
             RunChangePipeline();
             currentFileName_ = path->string();
             ShowTitle();

@@ -119,10 +119,15 @@ void TFormHlav::MenuReadClick() {
 }
 
 void TFormHlav::RefreshWithUnitTexts() {
-    // Until a unit has answered the Bike page keeps its design texts.
-    if (!unitInfo_.programId.empty() || !unitInfo_.programDate.empty()) {
-        editorState.unitTexts = {unitInfo_.programId, unitInfo_.programDate, unitInfo_.programTime};
-    }
+    RefreshControls();
+}
+
+void TFormHlav::TakeShownValues() {
+    // A replaced image (a file, a Read, the last-image file) may hold values its controls
+    // cannot show; the controls limit them to their ranges. Taking the controls back makes the
+    // image what the window shows, so nothing unseen can be saved or programmed.
+    GatherControls();
+    ApplyConsistencyRules();
     RefreshControls();
 }
 
@@ -164,6 +169,12 @@ void TFormHlav::TakeLinkReports() {
         [this](const MonitorFrameDecoded& r) { ShowMonitorReadout(*r.readout, window); },
         [this](const UnitInfoArrived& r) {
             unitInfo_ = r.texts;
+            // From now on every refresh shows the unit's program texts on the Bike page; until
+            // a unit has answered, the page keeps its design texts.
+            if (!unitInfo_.programId.empty() || !unitInfo_.programDate.empty()) {
+                editorState.unitTexts = {unitInfo_.programId, unitInfo_.programDate,
+                                         unitInfo_.programTime};
+            }
             if (r.readGoesOn) return;
             ApplyConsistencyRules();
             RefreshWithUnitTexts();
@@ -173,6 +184,8 @@ void TFormHlav::TakeLinkReports() {
             rules.ResetAxisMemory();
             ApplyConsistencyRules();
             RefreshWithUnitTexts();
+            TakeShownValues();
+            lastImageDirty_ = true;  // a completed Read is kept like any change
         },
     });
 }
@@ -186,6 +199,10 @@ LiveOperatingPoint TFormHlav::ShellSeams::LivePoint() const {
 }
 
 void TFormHlav::ShellSeams::StartProgramTransfer() {
+    // Programming after a change sends exactly what the window shows, as F9 does.
+    form_.GatherControls();
+    form_.ApplyConsistencyRules();
+    form_.RefreshControls();
     form_.link_.StartProgram();
     form_.TakeLinkReports();
 }

@@ -200,6 +200,8 @@ class TFormHlav final : public UserEventSink {
     void TakeLinkReports();
     // A refresh after the link changed what the window shows: the unit's program texts with it.
     void RefreshWithUnitTexts();
+    // After a whole-image replacement: the image holds what its controls show.
+    void TakeShownValues();
     void StatusTick();
     void ShowLivePoint();
     void KeepLastImage();

@@ -78,6 +78,7 @@ void TFormHlav::FormCreate() {
     link_.SetAutoPortNumber(boundedSettings.autoPortNumber);
     LoadMessages(boundedSettings.languageIndex, texts);
     RefreshControls();
+    TakeShownValues();
     ResetHistory();
     link_.OpenPort();
     TakeLinkReports();

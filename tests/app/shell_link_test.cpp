@@ -4,6 +4,8 @@
 
 #include <chrono>
 
+#include "app/last_image_file.h"
+#include "core/param_file.h"
 #include "pty_unit.h"
 #include "shell_fixture.h"
 
@@ -165,6 +167,55 @@ TEST_F(ShellPtyTest, ProgramVerifyAndReadOverARealLine) {
     EXPECT_TRUE(platform.messages.empty());
     form->FormClose();
     EXPECT_FALSE(port.IsOpen());
+}
+
+}  // namespace
+}  // namespace orvell
+
+namespace orvell {
+namespace {
+
+// A file with values beyond what the window can show: the unit gets what the window shows.
+TEST_F(ShellTest, WhatIsProgrammedIsWhatTheWindowShows) {
+    Start();
+    Tick(10);
+    ParamImage edited = testing::StartUpImage();
+    edited.MapCell(4, 4) = 99;  // a hand-edited file; the grid shows at most 60
+    edited.SetBaseAdvance(55);  // the base advance box ends at 40
+    ASSERT_TRUE(WriteParameterFile(folder / "hand.ign", edited));
+    w().CheckBoxProgHned.SetChecked(true);
+    platform.chosenFiles.push_back(folder / "hand.ign");
+    form->MenuOpenClick();
+    EXPECT_EQ(w().EditCell[44].Text(), "60");
+    EXPECT_EQ(image().MapCell(4, 4), 60);
+    EXPECT_EQ(image().BaseAdvance(), 40);
+    EXPECT_EQ(RunTransfer().back(), "Program device:: OK");
+    EXPECT_EQ(unit.Block(2)[MapCellByte(4, 4) - kBlockSize], 60);
+    EXPECT_EQ(unit.Block(1)[field::kBaseAdvance], 40);
+
+    // Undo and redo program what they show as well.
+    form->SpeedButtonZpetClick();
+    RunTransfer();
+    form->SpeedButtonZnovuClick();
+    RunTransfer();
+    EXPECT_EQ(unit.Block(2)[MapCellByte(4, 4) - kBlockSize], 60);
+    EXPECT_TRUE(testing::BlocksEqual(unit, image(), false));
+}
+
+// A completed Read is kept where a crash cannot lose it, like any change.
+TEST_F(ShellTest, ACompletedReadIsKeptInTheLastImageFile) {
+    ParamImage programmed = testing::StartUpImage();
+    programmed.SetBaseAdvance(21);
+    unit.SetBlocks(programmed);
+    Start();
+    Tick(10);
+    form->MenuReadClick();
+    RunTransfer();
+    ASSERT_EQ(image().BaseAdvance(), 21);
+    Tick();
+    ParamImage kept;
+    ReadLastImageFile(folder / kLastImageFileName, kept);
+    EXPECT_EQ(kept.BaseAdvance(), 21);
 }
 
 }  // namespace
