@@ -6,8 +6,6 @@
 #include <cstdlib>
 #include <system_error>
 
-#include "app/last_image_file.h"
-
 namespace orvell {
 
 namespace {
@@ -86,9 +84,10 @@ void WriteSettings(IniFile& ini, const Settings& s) {
     ini.WriteInteger(section, kActivePage, s.activePageIndex);
 }
 
-void ReadSettings(const SettingsPaths& paths, Settings& settings, ParamImage& image) {
+LastImageReadResult ReadSettings(const SettingsPaths& paths, Settings& settings,
+                                 ParamImage& image) {
     ReadSettings(IniFile::Load(paths.settingsFile), settings);
-    ReadLastImageFile(paths.lastImageFile, image);
+    return ReadLastImageFile(paths.lastImageFile, image);
 }
 
 SettingsWriteOutcome WriteSettings(const SettingsPaths& paths, const Settings& settings,
