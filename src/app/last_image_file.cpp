@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <optional>
+#include <system_error>
 
 #include "core/text_scanner.h"
 
@@ -30,15 +31,32 @@ std::size_t ParseLastImage(std::string_view text, ParamImage& image) {
     return count;
 }
 
+bool RestoreLastImage(std::string_view text, ParamImage& image) {
+    ParamImage restored = image;
+    if (ParseLastImage(text, restored) != kStoredSize) return false;
+    image = restored;
+    return true;
+}
+
 WriteOutcome WriteLastImageFile(const std::filesystem::path& path, const ParamImage& image) {
     return WriteFileAtomically(path, FormatLastImage(image));
 }
 
-bool ReadLastImageFile(const std::filesystem::path& path, ParamImage& image) {
+LastImageReadResult ReadLastImageFile(const std::filesystem::path& path, ParamImage& image) {
+    LastImageReadResult result;
     std::string text;
-    if (!ReadWholeFile(path, text)) return false;
-    ParseLastImage(text, image);
-    return true;
+    if (!ReadWholeFile(path, text)) return result;
+    if (RestoreLastImage(text, image)) {
+        result.status = LastImageReadResult::Status::kRestored;
+        return result;
+    }
+    result.status = LastImageReadResult::Status::kDamaged;
+    std::filesystem::path aside = path;
+    aside += kDamagedSuffix;
+    std::error_code ec;
+    std::filesystem::rename(path, aside, ec);
+    if (!ec) result.keptAs = aside;
+    return result;
 }
 
 }  // namespace orvell

@@ -6,8 +6,6 @@
 #include <cstdlib>
 #include <system_error>
 
-#include "app/last_image_file.h"
-
 namespace orvell {
 
 namespace {
@@ -23,8 +21,10 @@ constexpr std::string_view kFile = "File";
 constexpr std::string_view kIniDir = "IniDir";
 constexpr std::string_view kActivePage = "PageControl1->ActivePageIndex";
 
-int Low8(int value) {
-    return value & 0xFF;
+// The low 8 bits of value + delta; computed wide, so that a key holding the smallest integer
+// does not overflow.
+int Low8(int value, int delta = 0) {
+    return static_cast<int>((static_cast<long long>(value) + delta) & 0xFF);
 }
 
 std::filesystem::path HomeFolder(const char* home) {
@@ -64,8 +64,8 @@ void ReadSettings(const IniFile& ini, Settings& s) {
     s.top = ini.ReadInteger(section, kTop, s.top);
     s.height = ini.ReadInteger(section, kHeight, s.height);
     s.width = ini.ReadInteger(section, kWidth, s.width);
-    s.portChoice = Low8(ini.ReadInteger(section, kComPort, s.portChoice) - 1);
-    s.autoPortNumber = Low8(ini.ReadInteger(section, kComPortAuto, s.autoPortNumber) - 1);
+    s.portChoice = Low8(ini.ReadInteger(section, kComPort, s.portChoice), -1);
+    s.autoPortNumber = Low8(ini.ReadInteger(section, kComPortAuto, s.autoPortNumber), -1);
     s.languageIndex = Low8(ini.ReadInteger(section, kLanguage, s.languageIndex));
     s.fileName = ini.ReadString(section, kFile, "");
     s.iniDir = ini.ReadString(section, kIniDir, "");
@@ -86,9 +86,10 @@ void WriteSettings(IniFile& ini, const Settings& s) {
     ini.WriteInteger(section, kActivePage, s.activePageIndex);
 }
 
-void ReadSettings(const SettingsPaths& paths, Settings& settings, ParamImage& image) {
+LastImageReadResult ReadSettings(const SettingsPaths& paths, Settings& settings,
+                                 ParamImage& image) {
     ReadSettings(IniFile::Load(paths.settingsFile), settings);
-    ReadLastImageFile(paths.lastImageFile, image);
+    return ReadLastImageFile(paths.lastImageFile, image);
 }
 
 SettingsWriteOutcome WriteSettings(const SettingsPaths& paths, const Settings& settings,

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/ini_file.h"
+#include "app/last_image_file.h"
 #include "core/atomic_file.h"
 #include "core/param_image.h"
 
@@ -47,8 +48,9 @@ SettingsPaths SettingsPathsIn(const std::filesystem::path& folder);
 void ReadSettings(const IniFile& ini, Settings& settings);
 void WriteSettings(IniFile& ini, const Settings& settings);
 
-// Reads both files; every failure is silent and leaves the values as they were.
-void ReadSettings(const SettingsPaths& paths, Settings& settings, ParamImage& image);
+// Reads both files; a failure leaves the values as they were. A damaged last-image file is
+// moved aside and reported in the result (see ReadLastImageFile).
+LastImageReadResult ReadSettings(const SettingsPaths& paths, Settings& settings, ParamImage& image);
 
 struct SettingsWriteOutcome {
     WriteOutcome settingsFile;

@@ -1,9 +1,11 @@
 #include "core/param_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <optional>
 
+#include "core/field_ranges.h"
 #include "core/text_scanner.h"
 
 namespace orvell {
@@ -40,63 +42,91 @@ class FileWriter {
     std::string out_;
 };
 
+std::uint8_t Low8(std::int64_t n) {
+    return static_cast<std::uint8_t>(n);
+}
+
 // Every number, the version included, passes through `last_`: a missing one repeats the last.
 class FileReader {
   public:
     explicit FileReader(std::string_view text) : scanner_(text) {}
 
     std::string_view Word() { return scanner_.NextWord(); }
-    std::uint32_t Number() {
-        if (std::optional<std::uint32_t> n = scanner_.NextNumber()) last_ = *n;
+    ScannedNumber Number() {
+        if (std::optional<ScannedNumber> n = scanner_.NextInteger()) last_ = *n;
         return last_;
     }
-    std::uint8_t Byte() { return static_cast<std::uint8_t>(Number()); }
+
+    // The next number, stored into byte b of the image. `units` turns the file's number into the
+    // stored value. A byte with a range takes the nearest end of it for a number outside; such a
+    // keyword is noted once. Any other byte takes the low 8 bits, as files were always read.
+    void Field(ParamImage& m, std::size_t b, Conversion units = conv::kIdentity) {
+        const ScannedNumber n = Number();
+        const FieldRange* range = FindFieldRange(b);
+        if (range == nullptr) {
+            m[b] = Low8(StoreUnbounded(units, n.wrapped));
+            return;
+        }
+        const std::int64_t stored = StoreUnbounded(units, n.value);
+        const std::int64_t limited =
+            std::clamp<std::int64_t>(stored, range->StoredMin(), range->StoredMax());
+        if (limited != stored) NoteLimited();
+        m[b] = static_cast<std::uint8_t>(limited);
+    }
+
+    void StartKeyword(std::string_view word) { keyword_ = word; }
+    std::vector<std::string> TakeLimited() { return std::move(limited_); }
 
   private:
+    void NoteLimited() {
+        if (std::find(limited_.begin(), limited_.end(), keyword_) == limited_.end()) {
+            limited_.emplace_back(keyword_);
+        }
+    }
+
     TextScanner scanner_;
-    std::uint32_t last_ = 0;
+    ScannedNumber last_;
+    std::string_view keyword_;
+    std::vector<std::string> limited_;
 };
 
-std::uint8_t Low8(std::uint32_t n) {
-    return static_cast<std::uint8_t>(n);
-}
-
-// Keywords whose numbers fill consecutive bytes, each number divided by the display scale.
+// Keywords whose numbers fill consecutive bytes, each number in the given units.
 struct RunKeyword {
     std::string_view word;
     std::size_t first;
     std::size_t count;
-    std::uint32_t divisor;
+    Conversion units;
 };
 
 constexpr RunKeyword kRunKeywords[] = {
-    {"GEBER_MODE", kLobeMultiplier, 1, 1},
-    {"PICKUPS_INTERCHANGE", kPickupInterchange, 1, 1},
-    {"NO_LOBE_CHECK", kNoLobeLengthCheck, 1, 1},
-    {"SPARK_BEFORE_LOBE", kSparkBeforeLobe, 1, 1},
-    {"SPECIAL_START", kLowerAdvanceAtStart, 1, 1},
-    {"BASE_ADV", kBaseAdvance, 1, 1},
-    {"LIMITER", kLimiterSpeed, 1, 1},
-    {"PILOT_LIGHT", kShiftLightSpeed, 1, 100},
-    {"CLUTCH", kClutchMasterTime, 2, 10},  // time, then pause
-    {"EXCITATION", kLongExcitation, 1, 1},
-    {"TPS_MAPA", kTpsMapFlag, 1, 1},
-    {"RPM_ADV", kRpmAxis, kAxisPoints, 100},
-    {"ADVANCE", kAdvanceMap, kMapRows* kMapColumns, 1},
-    {"SERVO_ENABLE", kServoEnable, 1, 1},
-    {"SERVO_HYSTER", kServoHysteresis, 1, 5},
-    {"SERVO_RPM", kServoSpeed, kServoPoints, 100},
-    {"SERVO_MV", kServoVoltage, kServoPoints, 20},
+    {"GEBER_MODE", kLobeMultiplier, 1, conv::kIdentity},
+    {"PICKUPS_INTERCHANGE", kPickupInterchange, 1, conv::kIdentity},
+    {"NO_LOBE_CHECK", kNoLobeLengthCheck, 1, conv::kIdentity},
+    {"SPARK_BEFORE_LOBE", kSparkBeforeLobe, 1, conv::kIdentity},
+    {"SPECIAL_START", kLowerAdvanceAtStart, 1, conv::kIdentity},
+    {"BASE_ADV", kBaseAdvance, 1, conv::kIdentity},
+    {"LIMITER", kLimiterSpeed, 1, conv::kIdentity},  // the stored byte, not rpm
+    {"PILOT_LIGHT", kShiftLightSpeed, 1, conv::kRpm},
+    {"CLUTCH", kClutchMasterTime, 2, conv::kClutchTime},  // time, then pause
+    {"EXCITATION", kLongExcitation, 1, conv::kIdentity},
+    {"TPS_MAPA", kTpsMapFlag, 1, conv::kIdentity},
+    {"RPM_ADV", kRpmAxis, kAxisPoints, conv::kRpm},
+    {"ADVANCE", kAdvanceMap, kMapRows* kMapColumns, conv::kIdentity},
+    {"SERVO_ENABLE", kServoEnable, 1, conv::kIdentity},
+    {"SERVO_HYSTER", kServoHysteresis, 1, conv::kServoHysteresis},
+    {"SERVO_RPM", kServoSpeed, kServoPoints, conv::kRpm},
+    {"SERVO_MV", kServoVoltage, kServoPoints, conv::kServoVoltage},
 };
 
 void ReadKeyword(std::string_view word, FileReader& in, ParamImage& m) {
+    in.StartKeyword(word);
     auto bytes = [&](std::initializer_list<std::size_t> positions) {
-        for (std::size_t p : positions) m[p] = in.Byte();
+        for (std::size_t p : positions) in.Field(m, p);
     };
 
     for (const RunKeyword& k : kRunKeywords) {
         if (word != k.word) continue;
-        for (std::size_t i = 0; i < k.count; ++i) m[k.first + i] = Low8(in.Number() / k.divisor);
+        for (std::size_t i = 0; i < k.count; ++i) in.Field(m, k.first + i, k.units);
         return;
     }
     if (word == "BIKE") {
@@ -114,12 +144,12 @@ void ReadKeyword(std::string_view word, FileReader& in, ParamImage& m) {
         bytes({kPickup1Inverted, kPickup2Inverted, kInput1Function, kInput2Function,
                kNeutralSideStandInputs});
     } else if (word == "TPS") {
-        m[kTps0Voltage] = Low8(in.Number() / 10);
+        in.Field(m, kTps0Voltage, conv::kTps0Voltage);
         // The 100 % voltage is stored as mV / 10 - 250, which is mV / 10 + 6 in 8 bits.
-        m[kTps100Voltage] = Low8(in.Number() / 10 + 6);
+        in.Field(m, kTps100Voltage, conv::kTps100Voltage);
     } else if (word == "RPM") {
-        bytes({kTachoPulses});
-        m[kTachoCorrection] = Low8(in.Number() + 100);
+        in.Field(m, kTachoPulses);
+        in.Field(m, kTachoCorrection, conv::kTachoCorrection);  // signed percent
     }
 }
 
@@ -229,7 +259,7 @@ ParamFileReadResult ParseParameterFile(std::string_view text, ParamImage& image)
     FileReader in(text);
     for (std::string_view word = in.Word(); !word.empty(); word = in.Word()) {
         if (word != kParamFileKey) continue;
-        std::uint32_t version = in.Number();
+        const std::uint32_t version = in.Number().wrapped;
         if (version == kParamFileVersion || version == 54 || version == 48) {
             result.version = version;
             break;
@@ -242,6 +272,7 @@ ParamFileReadResult ParseParameterFile(std::string_view text, ParamImage& image)
     for (std::string_view word = in.Word(); !word.empty(); word = in.Word()) {
         ReadKeyword(word, in, image);
     }
+    result.limitedFields = in.TakeLimited();
     return result;
 }
 

@@ -19,15 +19,22 @@ inline constexpr std::string_view kParamFileKey = "VOLTARIS_KEY";
 inline constexpr std::string_view kDefaultParamFileName = "data.ign";
 
 // What a read found out and what the user must be told, in this order: one "unmatched version"
-// message per entry of unmatchedVersions, then "older version" when OlderVersion().
+// message per entry of unmatchedVersions, then "older version" when OlderVersion(), then, when
+// Limited(), that the keywords of limitedFields held numbers outside their fields' ranges.
 struct ParamFileReadResult {
     bool opened = true;  // false: the file could not be opened ("Open file error!")
     std::uint32_t version =
         0;  // 75, 54 or 48; 0 when nothing was loaded and the image is unchanged
     std::vector<std::uint32_t> unmatchedVersions;  // refused versions, in file order
+    // Keywords as the file spells them ("PILOT_LIGHT", "RPM"), each once, in the order first met,
+    // whose numbers lay outside the range the window offers for their field. Such a number was
+    // loaded as the nearest end of the range (BASE_ADV 260 as 40, BASE_ADV -1 as 0), never
+    // wrapped into 8 bits. Only hand-edited files are expected to hold them.
+    std::vector<std::string> limitedFields;
 
     bool Loaded() const { return version != 0; }
     bool OlderVersion() const { return version == 54 || version == 48; }
+    bool Limited() const { return !limitedFields.empty(); }
 };
 
 // The complete file text: CR LF line breaks, no final line break.

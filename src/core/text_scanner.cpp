@@ -1,5 +1,7 @@
 #include "core/text_scanner.h"
 
+#include <algorithm>
+
 namespace orvell {
 
 namespace {
@@ -27,17 +29,26 @@ std::string_view TextScanner::NextWord() {
 }
 
 std::optional<std::uint32_t> TextScanner::NextNumber() {
+    const std::optional<ScannedNumber> n = NextInteger();
+    if (!n) return std::nullopt;
+    return n->wrapped;
+}
+
+std::optional<ScannedNumber> TextScanner::NextInteger() {
     SkipSpace();
     std::size_t p = pos_;
     bool negative = false;
     if (p < text_.size() && (text_[p] == '+' || text_[p] == '-')) negative = text_[p++] == '-';
     if (p >= text_.size() || !IsDigit(text_[p])) return std::nullopt;
-    std::uint32_t value = 0;
+    std::uint32_t wrapped = 0;
+    std::int64_t magnitude = 0;
     for (; p < text_.size() && IsDigit(text_[p]); ++p) {
-        value = value * 10u + static_cast<std::uint32_t>(text_[p] - '0');
+        const int digit = text_[p] - '0';
+        wrapped = wrapped * 10u + static_cast<std::uint32_t>(digit);
+        magnitude = std::min(magnitude * 10 + digit, ScannedNumber::kLimit);
     }
     pos_ = p;
-    return negative ? 0u - value : value;
+    return ScannedNumber{negative ? -magnitude : magnitude, negative ? 0u - wrapped : wrapped};
 }
 
 }  // namespace orvell

@@ -2,6 +2,8 @@
 
 #include <type_traits>
 
+#include "core/field_ranges.h"
+
 namespace orvell {
 
 namespace {
@@ -18,33 +20,40 @@ std::span<UpDown> Spinners(WindowModel& w) {
     }
 }
 
-// Columns: spinners, min, max, step, digit groups, byte, conversion, read back in test mode only.
-// The rpm axis' first point goes down to 199 rpm and the first two servo speeds to 200 rpm; the
-// other points start at 300.
+// A row from the field's range, which core keeps so that the .ign reader limits numbers to the
+// same ranges the spinners offer.
+constexpr SpinnerField Row(std::span<UpDown> (*spinners)(WindowModel&), const FieldRange& range,
+                           int step, bool grouped, bool testModeOnly = false) {
+    return {spinners, range.min,  range.max,        step,
+            grouped,  range.byte, range.conversion, testModeOnly};
+}
+
+// Columns: spinners, range (bytes, min, max, conversion), step, digit groups, read back in test
+// mode only.
 // clang-format off
 constexpr SpinnerField kSpinnerFields[] = {
-    {Spinners<&WindowModel::UpDownPocPalcu>,         1,        58,   1, false, field::kLobeCount,                  conv::kIdentity,        false},
-    {Spinners<&WindowModel::UpDownPocKanalu>,        1, kChannels,   1, false, field::kChannelCount,               conv::kIdentity,        false},
-    {Spinners<&WindowModel::UpDownPilotLight>,     100,     25000, 100, true,  field::kShiftLightSpeed,            conv::kRpm,             false},
-    {Spinners<&WindowModel::UpDownBaseAdv>,          0,        40,   1, false, field::kBaseAdvance,                conv::kIdentity,        false},
-    {Spinners<&WindowModel::UpDownPocSynchro>,       0,        40,   1, false, field::kRevolutionsWithoutIgnition, conv::kIdentity,        false},
-    {Spinners<&WindowModel::UpDownRpmPulsu>,         0,         6,   1, false, field::kTachoPulses,                conv::kIdentity,        false},
-    {Spinners<&WindowModel::UpDownRpmKorekce>,     -60,        60,   1, false, field::kTachoCorrection,            conv::kTachoCorrection, false},
-    {Spinners<&WindowModel::UpDownOmez2>,          999,     25000, 100, true,  field::kLimiterSpeed,               conv::kRpm,             false},
-    {Spinners<&WindowModel::UpDownPrivHyster>,       0,      1275,   5, true,  field::kServoHysteresis,            conv::kServoHysteresis, false},
-    {Spinners<&WindowModel::UpDownTps0>,           250,      2500,  10, true,  field::kTps0Voltage,                conv::kTps0Voltage,     false},
-    {Spinners<&WindowModel::UpDownTps100>,        2500,      4750,  10, true,  field::kTps100Voltage,              conv::kTps100Voltage,   false},
-    {Spinners<&WindowModel::UpDownClutchTime>,       0,      2500,  10, true,  field::kClutchMasterTime,           conv::kClutchTime,      false},
-    {Spinners<&WindowModel::UpDownClutchPause>,      0,      2500,  10, true,  field::kClutchMasterPause,          conv::kClutchTime,      false},
-    {Spinners<&WindowModel::UpDownPalecZac>,         1,        58,   1, false, field::kMaxAdvanceLobe,             conv::kIdentity,        false},
-    {Spinners<&WindowModel::UpDownPalecEnd>,         1,        58,   1, false, field::kStartAdvanceLobe,           conv::kIdentity,        false},
-    {Spinners<&WindowModel::UpDownRpmAdv, 0, 1>,   199,     20100, 100, false, field::kRpmAxis,                    conv::kRpm,             false},
-    {Spinners<&WindowModel::UpDownRpmAdv, 1>,      300,     20100, 100, false, field::kRpmAxis + 1,                conv::kRpm,             false},
-    {Spinners<&WindowModel::UpDownRpmPriv, 0, 2>,  200,     20100, 100, false, field::kServoSpeed,                 conv::kRpm,             false},
-    {Spinners<&WindowModel::UpDownRpmPriv, 2>,     300,     20100, 100, false, field::kServoSpeed + 2,             conv::kRpm,             false},
-    {Spinners<&WindowModel::UpDownNapPriv>,         20,      5000,  20, false, field::kServoVoltage,               conv::kServoVoltage,    false},
-    {Spinners<&WindowModel::UpDownCell>,             0,        60,   1, false, field::kAdvanceMap,                 conv::kIdentity,        false},
-    {Spinners<&WindowModel::UpDownKompenz>,          0,       255,   1, false, field::kCompensation,               conv::kIdentity,        true},
+    Row(Spinners<&WindowModel::UpDownPocPalcu>,        range::kLobeCount,                    1, false),
+    Row(Spinners<&WindowModel::UpDownPocKanalu>,       range::kChannelCount,                 1, false),
+    Row(Spinners<&WindowModel::UpDownPilotLight>,      range::kShiftLightSpeed,            100, true),
+    Row(Spinners<&WindowModel::UpDownBaseAdv>,         range::kBaseAdvance,                  1, false),
+    Row(Spinners<&WindowModel::UpDownPocSynchro>,      range::kRevolutionsWithoutIgnition,   1, false),
+    Row(Spinners<&WindowModel::UpDownRpmPulsu>,        range::kTachoPulses,                  1, false),
+    Row(Spinners<&WindowModel::UpDownRpmKorekce>,      range::kTachoCorrection,              1, false),
+    Row(Spinners<&WindowModel::UpDownOmez2>,           range::kLimiterSpeed,               100, true),
+    Row(Spinners<&WindowModel::UpDownPrivHyster>,      range::kServoHysteresis,              5, true),
+    Row(Spinners<&WindowModel::UpDownTps0>,            range::kTps0Voltage,                 10, true),
+    Row(Spinners<&WindowModel::UpDownTps100>,          range::kTps100Voltage,               10, true),
+    Row(Spinners<&WindowModel::UpDownClutchTime>,      range::kClutchMasterTime,            10, true),
+    Row(Spinners<&WindowModel::UpDownClutchPause>,     range::kClutchMasterPause,           10, true),
+    Row(Spinners<&WindowModel::UpDownPalecZac>,        range::kMaxAdvanceLobe,               1, false),
+    Row(Spinners<&WindowModel::UpDownPalecEnd>,        range::kStartAdvanceLobe,             1, false),
+    Row(Spinners<&WindowModel::UpDownRpmAdv, 0, 1>,    range::kFirstRpmAxisPoint,          100, false),
+    Row(Spinners<&WindowModel::UpDownRpmAdv, 1>,       range::kRpmAxisPoints,              100, false),
+    Row(Spinners<&WindowModel::UpDownRpmPriv, 0, 2>,   range::kFirstServoSpeeds,           100, false),
+    Row(Spinners<&WindowModel::UpDownRpmPriv, 2>,      range::kServoSpeeds,                100, false),
+    Row(Spinners<&WindowModel::UpDownNapPriv>,         range::kServoVoltage,                20, false),
+    Row(Spinners<&WindowModel::UpDownCell>,            range::kAdvanceMap,                   1, false),
+    Row(Spinners<&WindowModel::UpDownKompenz>,         range::kCompensation,                 1, false, true),
 };
 // clang-format on
 

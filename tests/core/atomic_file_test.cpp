@@ -5,7 +5,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <sys/wait.h>
+
+#include <chrono>
 #include <csignal>
+#include <set>
 #include <string>
 
 #include "temp_folder.h"
@@ -68,6 +72,9 @@ TEST(AtomicFile, FailuresAreReportedAndTheOldFileSurvives) {
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(full);
     EXPECT_NE(full.error.find("cannot write"), std::string::npos);
+    // The message names the file the user chose, not the hidden temporary one.
+    EXPECT_EQ(full.error.rfind("cannot write " + target.string() + ": ", 0), 0u) << full.error;
+    EXPECT_EQ(missingFolder.error.find(".tmp"), std::string::npos) << missingFolder.error;
 
     EXPECT_EQ(ReadFile(target), "old tune");
     EXPECT_EQ(EntryCount(folder.Path()), 2u);
@@ -81,6 +88,81 @@ TEST(AtomicFile, ReadOnlyFolderFailsAndKeepsTheOldFile) {
     chmod(folder.Path().c_str(), 0555);
     EXPECT_FALSE(WriteFileAtomically(target, "new tune"));
     EXPECT_EQ(ReadFile(target), "old tune");
+}
+
+// A process id that no process has any more.
+pid_t GonePid() {
+    const pid_t child = fork();
+    if (child == 0) _exit(0);
+    waitpid(child, nullptr, 0);
+    return child;
+}
+
+std::set<std::string> Names(const std::filesystem::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+// Only the writer's own leftovers go: its name pattern exactly, a regular file, and a writer that
+// is gone or a file too old to be a write in progress.
+TEST(AtomicFile, StaleTemporaryFilesAreRemovedAndNothingElse) {
+    TempFolder folder;
+    const std::string gone = std::to_string(GonePid());
+    const std::string alive = std::to_string(getpid());
+    const std::string kept[] = {
+        "tune.ign",
+        ".tune.ign.tmp" + alive + ".0.0",  // a write in progress
+        "tune.ign.tmp" + gone + ".3.0",    // not hidden
+        ".tune.ign.tmp" + gone + ".3",     // a number short
+        ".tune.ign.tmp" + gone + ".3.0x",
+        ".tune.ign.tmp.3.0",
+        "..tmp" + gone + ".3.0",  // no file name
+        ".tune.ign.bak" + gone + ".3.0",
+    };
+    const std::string removed[] = {
+        "._ORVELL_v75.ini.tmp" + gone + ".3.0", ".tune.ign.tmp" + gone + ".12.99",
+        ".a.tmp5.tmp" + gone + ".0.0",
+        ".old.ign.tmp" + alive + ".0.0",  // a reused process id: old enough to be stale anyway
+    };
+    for (const std::string& name : kept) WriteFile(folder / name, "x");
+    for (const std::string& name : removed) WriteFile(folder / name, "x");
+    std::filesystem::last_write_time(
+        folder / removed[3], std::filesystem::file_time_type::clock::now() - std::chrono::hours(2));
+    // Named like a leftover but not a regular file.
+    std::filesystem::create_directory(folder / (".dir.tmp" + gone + ".0.0"));
+    std::filesystem::create_symlink(folder / "tune.ign", folder / (".link.tmp" + gone + ".0.0"));
+
+    EXPECT_EQ(RemoveStaleTemporaryFiles(folder.Path()), std::size(removed));
+    std::set<std::string> expected(std::begin(kept), std::end(kept));
+    expected.insert(".dir.tmp" + gone + ".0.0");
+    expected.insert(".link.tmp" + gone + ".0.0");
+    EXPECT_EQ(Names(folder.Path()), expected);
+
+    EXPECT_EQ(RemoveStaleTemporaryFiles(folder / "missing"), 0u);
+}
+
+// The real writer's leftover, not just a name made up to look like one, is recognised.
+TEST(AtomicFile, LeftoverOfAKilledWriterIsRemoved) {
+    TempFolder folder;
+    const pid_t child = fork();
+    if (child == 0) {
+        // Killed in the middle of its write, as by kill -9: a file size limit of 4 bytes with
+        // SIGXFSZ at its default action ends the process before it can clean up.
+        signal(SIGXFSZ, SIG_DFL);
+        rlimit small{4, 4};
+        setrlimit(RLIMIT_FSIZE, &small);
+        WriteFileAtomically(folder / "tune.ign", "longer than four bytes");
+        _exit(1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    ASSERT_EQ(Names(folder.Path()).size(), 1u);
+    EXPECT_EQ(RemoveStaleTemporaryFiles(folder.Path()), 1u);
+    EXPECT_TRUE(Names(folder.Path()).empty());
 }
 
 TEST(AtomicFile, ReadWholeFileOnlyReadsRegularFiles) {

@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "core/field_ranges.h"
+
 namespace orvell {
 namespace {
 
@@ -22,6 +24,27 @@ TEST(SpinnerFields, EverySpinnerOnceEachWithAFieldByteOfItsOwn) {
     std::size_t windowSpinners = 0;
     for (const Control* c : w.AllControls()) windowSpinners += c->Kind() == ControlKind::UpDown;
     EXPECT_EQ(spinners.size(), windowSpinners);
+}
+
+// The spinners offer exactly the ranges the .ign reader limits to: each row's bytes are one range
+// of core's table, whole.
+TEST(SpinnerFields, RowsAreTheFieldRangesOfCore) {
+    WindowModel w;
+    std::size_t rangedBytes = 0;
+    for (const SpinnerField& row : SpinnerFields()) {
+        const FieldRange* range = FindFieldRange(row.byte);
+        ASSERT_NE(range, nullptr) << "byte " << row.byte;
+        EXPECT_EQ(range->byte, row.byte);
+        EXPECT_EQ(range->count, row.spinners(w).size()) << "byte " << row.byte;
+        EXPECT_EQ(range->min, row.min);
+        EXPECT_EQ(range->max, row.max);
+        EXPECT_EQ(range->conversion.scale, row.conversion.scale);
+        EXPECT_EQ(range->conversion.offset, row.conversion.offset);
+        rangedBytes += range->count;
+    }
+    std::size_t coreBytes = 0;
+    for (const FieldRange& r : FieldRanges()) coreBytes += r.count;
+    EXPECT_EQ(rangedBytes, coreBytes);
 }
 
 }  // namespace
