@@ -52,6 +52,11 @@ void TFormHlav::MenuOpenClick(const Control* sender) {
         if (result.opened && !result.Loaded() && result.unmatchedVersions.empty()) {
             ShowMessage(texts[Msg::MsgNoParameterSet] + "\n\n" + path->string());
         }
+        if (result.Limited()) {
+            std::string fields;
+            for (const std::string& name : result.limitedFields) fields += "\n" + name;
+            ShowMessage(texts[Msg::MsgValuesLimited] + fields);
+        }
         if (result.Loaded()) {
             rules.ResetAxisMemory();
             ApplyConsistencyRules();

@@ -219,7 +219,8 @@ class TFormHlav final : public UserEventSink {
     bool unitSilent_ = false;
     std::uint8_t statusCountdown_ = 0;
     bool closeRequested_ = false;
-    bool lastImageDirty_ = false;  // a recorded change not yet in the last-image file
+    bool lastImageDirty_ = false;     // a recorded change not yet in the last-image file
+    bool writeFailureShown_ = false;  // the last failed write of it was told; none succeeded since
 };
 
 }  // namespace orvell

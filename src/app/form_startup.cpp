@@ -6,6 +6,7 @@
 
 #include "app/last_image_file.h"
 #include "app/window_fit.h"
+#include "core/atomic_file.h"
 #include "core/bike_presets.h"
 #include "core/param_file.h"
 #include "core/text_scanner.h"
@@ -61,7 +62,9 @@ void TFormHlav::FormCreate() {
 
     const IniFile ini = IniFile::Load(paths_.settingsFile);
     ReadSettings(ini, settings);
-    ReadLastImageFile(paths_.lastImageFile, image);
+    // Temporary files of writes a crash cut short are of no use to anyone.
+    RemoveStaleTemporaryFiles(paths_.settingsFile.parent_path());
+    const LastImageReadResult restored = ReadLastImageFile(paths_.lastImageFile, image);
     link_.SetPortOverrides(PortOverrides(ini));
     TakeSettings(settings);
     FitWindow();
@@ -86,6 +89,7 @@ void TFormHlav::FormCreate() {
     RefreshControls();
 
     HideStatus();
+    if (restored.Damaged()) ShowStatus(texts[Msg::MsgLastImageDamaged], colour::kRed);
     window.CGaugeProgram.SetMaxValue(kTransferGaugeMaximum);
     window.LabelEeDataErr.SetVisible(false);
     window.LabelVersion.SetVisible(false);
@@ -159,10 +163,18 @@ void TFormHlav::Timer1Timer() {
 void TFormHlav::KeepLastImage() {
     // The next start restores the last recorded state even after a crash or a power cut. Written
     // from the tick rather than the edit, so that edits stay instant and a burst of them costs
-    // one write; a file that cannot be written is tried again after the next change.
+    // one write. A write that fails is tried again at every tick until one succeeds; the user
+    // hears of the first failure, and of the next one only after a success in between.
     if (!lastImageDirty_) return;
-    lastImageDirty_ = false;
-    WriteLastImageFile(paths_.lastImageFile, image);
+    const WriteOutcome written = WriteLastImageFile(paths_.lastImageFile, image);
+    if (written) {
+        lastImageDirty_ = false;
+        writeFailureShown_ = false;
+        return;
+    }
+    if (writeFailureShown_) return;
+    writeFailureShown_ = true;
+    ShowStatus(texts[Msg::MsgSettingsWriteError] + " " + written.error, colour::kRed);
 }
 
 void TFormHlav::ShowLivePoint() {
@@ -176,8 +188,22 @@ void TFormHlav::FormClose() {
     boundedSettings.portChoice = link_.PortChoice();
     boundedSettings.autoPortNumber = link_.AutoPortNumber();
     ApplyConsistencyRules();
-    WriteSettings(paths_, CurrentSettings(), image);
-    lastImageDirty_ = false;
+    const SettingsWriteOutcome written = WriteSettings(paths_, CurrentSettings(), image);
+    if (written.lastImageFile) lastImageDirty_ = false;
+    if (written.settingsFile && written.lastImageFile) return;
+    // The old files stay as they were; the set on screen would be lost with the window. Say so
+    // and offer to keep it as a parameter file somewhere that can be written.
+    const std::string reason =
+        !written.lastImageFile ? written.lastImageFile.error : written.settingsFile.error;
+    if (AskYesNoCancel(texts[Msg::MsgSettingsWriteError] + "\n" + reason + "\n\n" +
+                       texts[Msg::MsgSaveSetElsewhere]) != Answer::Yes) {
+        return;
+    }
+    while (const auto path = platform_.SaveFileDialog(dialogFile_)) {
+        const WriteOutcome saved = WriteParameterFile(*path, image);
+        if (saved) return;
+        ShowMessage(texts[Msg::MsgOpenFileError] + "\n\n" + saved.error);
+    }
 }
 
 void TFormHlav::FitWindow() {

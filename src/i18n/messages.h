@@ -44,6 +44,10 @@ enum class Msg : std::size_t {
     MsgInputOpen,
     MsgInputGrounded,
     MsgNoParameterSet,
+    MsgValuesLimited,
+    MsgLastImageDamaged,
+    MsgSettingsWriteError,
+    MsgSaveSetElsewhere,
     Count
 };
 
