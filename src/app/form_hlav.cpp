@@ -140,7 +140,12 @@ void TFormHlav::TakeLinkReports() {
         [this](const PortChosen& r) {
             for (int i = 0; i < kComItems; ++i) window.MenuComItem[i].SetChecked(i == r.choice);
         },
-        [this](const UnitSilence& r) { unitSilent_ = r.silent; },
+        [this](const UnitSilence& r) {
+            unitSilent_ = r.silent;
+            if (editorState.linkLost == r.silent) return;
+            editorState.linkLost = r.silent;
+            UpdateLayout();
+        },
         [this](const MessageForUser& r) { ShowMessage(r.text); },
         [this](const StatusShown& r) { ShowStatus(r.text, colour::kButtonFace); },
         [this](const StatusChanged& r) {

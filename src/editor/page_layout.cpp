@@ -231,6 +231,26 @@ void LayoutPrinting(WindowModel& w, const Inputs& in) {
 
 }  // namespace
 
+namespace {
+
+// Without a unit the monitor's values are history, not the engine: greyed, still readable.
+// The lamps of inputs not in use stay greyed by their own rule when the unit is back.
+void LayoutMonitorLink(WindowModel& w, bool linkLost) {
+    for (Control* c : std::initializer_list<Control*>{
+             &w.LabelRpm, &w.CGaugeRpm, &w.LabelNapeti, &w.CGaugeTps, &w.LabelPriveraPoz,
+             &w.LabelPriveraMer, &w.LabelMonPilotLight, &w.LabelMonSnimac1, &w.LabelMonSnimac2}) {
+        c->SetEnabled(!linkLost);
+    }
+    for (Label& label : w.LabelAdvance) label.SetEnabled(!linkLost);
+    for (Label& label : w.LabelTest) label.SetEnabled(!linkLost);
+    if (!linkLost) return;
+    for (Label* lamp : {&w.LabelTpsMon, &w.LabelBlocking1, &w.LabelClutchMon, &w.LabelKillSwitch}) {
+        lamp->SetEnabled(false);
+    }
+}
+
+}  // namespace
+
 unsigned UpdatePageLayout(WindowModel& w, const ParamImage& image, const LayoutInputs& inputs,
                           MapGridView& grid) {
     const Inputs in = ReadInputs(w, image, inputs.printing);
@@ -245,6 +265,7 @@ unsigned UpdatePageLayout(WindowModel& w, const ParamImage& image, const LayoutI
         w.LabelVerze3.SetCaption((*inputs.unitTexts)[2]);
     }
     LayoutPrinting(w, in);
+    LayoutMonitorLink(w, inputs.linkLost);
     return redraw;
 }
 

@@ -15,6 +15,8 @@ struct LayoutInputs {
     bool printing = false;
     // The unit's program version, date and time texts, shown on the Bike page.
     const std::array<std::string, 3>* unitTexts = nullptr;
+    // No unit has answered for a while: the monitor column shows its last values greyed.
+    bool linkLost = false;
 };
 
 // Applies every layout rule in order and returns the redraw bits it asks for. It changes no

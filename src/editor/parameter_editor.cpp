@@ -44,7 +44,7 @@ void ParameterEditor::RefreshControls() {
 }
 
 void ParameterEditor::UpdateLayout() {
-    const LayoutInputs inputs{state_.printing, &state_.unitTexts};
+    const LayoutInputs inputs{state_.printing, &state_.unitTexts, state_.linkLost};
     state_.redrawRequest |= UpdatePageLayout(w_, image_, inputs, *seams_.grid);
 }
 

@@ -20,6 +20,7 @@ struct EditorState {
     bool refreshing = false;
     bool testMode = false;  // the compensations are gathered only in test mode
     bool printing = false;
+    bool linkLost = false;  // no unit has answered for a while (the monitor is greyed)
     unsigned redrawRequest = kRedrawRescale;
     // The unit's program version, date and time; the design texts until a unit answered.
     std::array<std::string, 3> unitTexts{"QMX42", "25.01.2003", "16:21"};

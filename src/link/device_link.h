@@ -56,7 +56,12 @@ class DeviceLink {
     void StartProgram() { transfer_.StartProgram(); }
     void StartVerify() { transfer_.StartVerify(); }
     void StartRead() { transfer_.StartRead(); }
-    void TransferTick() { transfer_.TransferTick(monitorState_.savingCountdown); }
+    // A unit that has gone silent is saving nothing we know of: its last frame's countdown is
+    // stale.
+    void TransferTick() {
+        transfer_.TransferTick(silenceCounter_ >= kSilenceTicks ? 0
+                                                                : monitorState_.savingCountdown);
+    }
 
     // The live operating point from the last monitoring frame, once per tick; the throttle row
     // follows the throttle only while the map has throttle rows.

@@ -11,6 +11,7 @@ constexpr const char* kOkSuffix = ": OK";
 }  // namespace
 
 void Transfer::Start(TransferMode mode, std::uint8_t commandByte, Msg text) {
+    failureShown_ = false;
     mode_ = mode;
     commandByte_ = commandByte;
     resendCounter_ = 0;
@@ -194,6 +195,7 @@ void Transfer::TransferTick(std::uint16_t savingCountdown) {
         if (mode_ == TransferMode::Verify) programCompleted_ = false;
         verifyAfterProgram_ = false;
         mode_ = TransferMode::Idle;
+        failureShown_ = true;
         reports_.Add<TransferFailed>(texts_[error]);
         return;
     }
@@ -202,7 +204,9 @@ void Transfer::TransferTick(std::uint16_t savingCountdown) {
         tickCounter_ = 0;
         SendMonitorRequest();
     }
-    if (savingCountdown > 0) {
+    // The unit's saving countdown comes from its last monitoring frame; an error just shown keeps
+    // the status line for its whole time instead of giving way to it.
+    if (savingCountdown > 0 && !failureShown_) {
         reports_.Add<StatusShown>(texts_[Msg::MsgSaving]);
         SetGauge((kSavingScale - savingCountdown) * 100 / kSavingScale, 100);
     } else {

@@ -44,7 +44,10 @@ class Transfer {
     // Puts a running transfer back to Idle, as before any message box.
     void Abandon() { mode_ = TransferMode::Idle; }
     // The status countdown ran out.
-    void StatusCountdownExpired() { programCompleted_ = false; }
+    void StatusCountdownExpired() {
+        programCompleted_ = false;
+        failureShown_ = false;
+    }
 
     TransferMode Mode() const { return mode_; }
     std::uint8_t CommandByte() const { return commandByte_; }
@@ -82,6 +85,7 @@ class Transfer {
     // matched every compared byte, so an abandoned verify can never read as success.
     bool programCompleted_ = false;
     bool verifyAfterProgram_ = false;
+    bool failureShown_ = false;  // a failed transfer's error is on the status line
     int gaugeProgress_ = 0;
     int gaugeMaximum_ = kTransferGaugeMaximum;
     int reportedProgress_ = -1;  // none yet

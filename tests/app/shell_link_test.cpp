@@ -220,3 +220,34 @@ TEST_F(ShellTest, ACompletedReadIsKeptInTheLastImageFile) {
 
 }  // namespace
 }  // namespace orvell
+
+namespace orvell {
+namespace {
+
+// The unit's last word on saving does not outlive the unit, and its last values look old.
+TEST_F(ShellTest, ALostUnitLeavesNoLiveLookingMonitorBehind) {
+    Start();
+    Tick(10);
+    Type(w().EditBaseAdv, "12");
+    form->MenuProgramClick();
+    RunTransfer();
+    for (int i = 0; i < 100 && w().LabelHlaseni.Caption() != "Saving:"; ++i) Tick();
+    ASSERT_EQ(w().LabelHlaseni.Caption(), "Saving:");
+    unit.Options().silent = true;
+    Tick(kSilenceTicks + kStatusTicks + 5);
+    EXPECT_FALSE(w().LabelHlaseni.Visible());
+    EXPECT_TRUE(w().LabelSpojeni.Visible());
+    EXPECT_FALSE(w().LabelRpm.Enabled());
+    EXPECT_FALSE(w().LabelMonSnimac1.Enabled());
+    EXPECT_NE(w().LabelRpm.Caption(), "RPM = ---");  // greyed, still readable
+
+    unit.Options().silent = false;
+    Tick(10);
+    EXPECT_FALSE(w().LabelSpojeni.Visible());
+    EXPECT_TRUE(w().LabelRpm.Enabled());
+    EXPECT_TRUE(w().LabelMonSnimac1.Enabled());
+    EXPECT_FALSE(w().LabelClutchMon.Enabled());  // no clutch master in this set
+}
+
+}  // namespace
+}  // namespace orvell
