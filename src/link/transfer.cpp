@@ -162,8 +162,40 @@ void Transfer::FailRead() {
     reports_.Add<TransferFailed>(texts_[Msg::MsgReadError], true);
 }
 
+bool Transfer::StoredSomethingElse(FrameView frame) {
+    const std::uint8_t answer = frame[0];
+    const std::uint8_t block = answer & command::kBlockMask;
+    if ((answer & ~command::kBlockMask) != command::kAnswerBit || block < 1 || block > 2) {
+        return false;
+    }
+    blockNumber_ = block;
+    return !MatchesImage(frame, true);
+}
+
+void Transfer::FailTransfer() {
+    const Msg error = mode_ == TransferMode::Program  ? Msg::MsgProgramError
+                      : mode_ == TransferMode::Verify ? Msg::MsgVerifyError
+                                                      : Msg::MsgReadError;
+    if (mode_ == TransferMode::Verify) programCompleted_ = false;
+    verifyAfterProgram_ = false;
+    verifyAfterRead_ = false;
+    mode_ = TransferMode::Idle;
+    reports_.Add<TransferFailed>(texts_[error]);
+}
+
 bool Transfer::HandleResponse(FrameView frame) {
     if (!HasValidCheckByte(frame)) return false;
+    // A request damaged on its way may reach the unit as a write (a read's command byte with one
+    // bit flipped). During a verify its echo says that the unit now holds something other than
+    // the image, whatever was compared before: the verify cannot end well.
+    if (mode_ == TransferMode::Verify && StoredSomethingElse(frame)) {
+        if (verifyAfterRead_) {
+            FailRead();
+        } else {
+            FailTransfer();
+        }
+        return true;
+    }
     blockNumber_ = commandByte_ & command::kBlockMask;
     if (blockNumber_ > 2) return false;
     if (frame[0] != (commandByte_ ^ command::kAnswerBit) || mode_ == TransferMode::Idle) {
@@ -253,14 +285,7 @@ void Transfer::TransferTick(std::uint16_t savingCountdown) {
             FailRead();
             return;
         }
-        const Msg error = mode_ == TransferMode::Program  ? Msg::MsgProgramError
-                          : mode_ == TransferMode::Verify ? Msg::MsgVerifyError
-                                                          : Msg::MsgReadError;
-        if (mode_ == TransferMode::Verify) programCompleted_ = false;
-        verifyAfterProgram_ = false;
-        verifyAfterRead_ = false;
-        mode_ = TransferMode::Idle;
-        reports_.Add<TransferFailed>(texts_[error]);
+        FailTransfer();
         return;
     }
 

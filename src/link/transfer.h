@@ -74,6 +74,10 @@ class Transfer {
     bool MatchesFirstReading(FrameView frame) const;
     // Ends a Read whose blocks cannot be trusted: the image gets back the blocks it held before.
     void FailRead();
+    // Ends the transfer with its error text.
+    void FailTransfer();
+    // Whether the frame is the echo of a write of block 1 or 2 that differs from the image.
+    bool StoredSomethingElse(FrameView frame);
 
     ParamImage& image_;
     const MessageTexts& texts_;

@@ -272,6 +272,37 @@ TEST(Transfer, DamagedBlock0IsReadAgainBeforeAVersionIsBelieved) {
     }
 }
 
+// A resent verify request whose command byte was damaged into a write: the unit stores the block
+// after an earlier copy of the request has already been answered. Its echo during the verify
+// ends the verify with an error, whatever was compared before; an echo of the image is harmless.
+TEST(Transfer, WriteEchoDuringAVerifyThatDiffersFromTheImageEndsIt) {
+    struct Case {
+        bool read;
+        bool differs;
+        const char* result;
+    };
+    for (const Case c : {Case{false, true, "Verify error!"}, Case{true, true, "Read error!"},
+                         Case{false, false, "Verify:: OK"}, Case{true, false, "Verify:: OK"}}) {
+        LinkBench b;
+        b.image = PatternImage(16);
+        b.unit.SetBlocks(b.image);
+        const ParamImage before = b.image;
+        c.read ? b.view.MenuReadClick() : b.view.MenuVerifyClick();
+        while (b.transfer().Mode() != TransferMode::Verify ||
+               b.transfer().CommandByte() != 0x42) {
+            b.Tick();
+        }
+        auto stored = std::array<std::uint8_t, kBlockSize>{};
+        std::copy(b.image.Block1().begin(), b.image.Block1().end(), stored.begin());
+        if (c.differs) stored[30] ^= 0x40;
+        b.line.Queue(MakeFrame(0x81, stored));
+        b.RunTransfer();
+        EXPECT_TRUE(b.view.SawStatus(c.result)) << c.read << c.differs;
+        EXPECT_TRUE(
+            std::equal(before.Stored().begin(), before.Stored().end(), b.image.Stored().begin()));
+    }
+}
+
 TEST(Transfer, OtherUnitVersionStopsBeforeAnyParameterMoves) {
     for (const bool program : {true, false}) {
         LinkBench b(testing::UnitOfVersion(74));
