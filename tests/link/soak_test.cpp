@@ -51,10 +51,10 @@ TEST(Soak, TransfersOverADamagingLineNeverClaimFalseSuccess) {
     struct Counts {
         long verified = 0;
         long failed = 0;
-        long falseOk = 0;              // "OK" while the unit and the image differ
-        long failedReadsChanged = 0;   // a failed Read that left the image changed
-        long versionBoxes = 0;         // the unit's version doubted although it is ours
-        long unclear = 0;              // no result, or both "OK" and an error
+        long falseOk = 0;             // "OK" while the unit and the image differ
+        long failedReadsChanged = 0;  // a failed Read that left the image changed
+        long versionBoxes = 0;        // the unit's version doubted although it is ours
+        long unclear = 0;             // no result, or both "OK" and an error
     } count;
     long firstBroken = -1;
     auto broken = [&](long& counter, long n) {
@@ -107,7 +107,8 @@ TEST(Soak, TransfersOverADamagingLineNeverClaimFalseSuccess) {
         b.view.statusLog.clear();
     }
     std::printf(
-        "soak: %ld verified, %ld failed with the error text; must be zero: %ld false OK, %ld failed "
+        "soak: %ld verified, %ld failed with the error text; must be zero: %ld false OK, %ld "
+        "failed "
         "Reads that changed the image, %ld version boxes, %ld without one clear result\n",
         count.verified, count.failed, count.falseOk, count.failedReadsChanged, count.versionBoxes,
         count.unclear);

@@ -188,7 +188,7 @@ TEST(Transfer, FailedReadLeavesTheImageExactlyAsItWas) {
 TEST(Transfer, ReadWhoseReadingsDifferFailsAndRestoresTheImage) {
     struct Case {
         const char* what;
-        int answer;       // which answer to 0x41 / 0x42 is damaged: 1 first, 2 second reading
+        int answer;  // which answer to 0x41 / 0x42 is damaged: 1 first, 2 second reading
         std::uint8_t command;
         std::size_t a, b;  // payload bytes flipped
         bool silentAfter;  // the unit answers nothing more once the Read's blocks are in
@@ -267,8 +267,8 @@ TEST(Transfer, DamagedBlock0IsReadAgainBeforeAVersionIsBelieved) {
         ASSERT_GE(requests.size(), 3u);
         EXPECT_EQ((std::vector<int>(requests.begin(), requests.begin() + 3)),
                   (std::vector<int>{info, info, info + 1}));
-        EXPECT_TRUE(std::equal(b.unit.Block0().begin(), b.unit.Block0().end(),
-                               b.image.UnitInfo().begin()));
+        EXPECT_TRUE(
+            std::equal(b.unit.Block0().begin(), b.unit.Block0().end(), b.image.UnitInfo().begin()));
     }
 }
 
@@ -288,8 +288,7 @@ TEST(Transfer, WriteEchoDuringAVerifyThatDiffersFromTheImageEndsIt) {
         b.unit.SetBlocks(b.image);
         const ParamImage before = b.image;
         c.read ? b.view.MenuReadClick() : b.view.MenuVerifyClick();
-        while (b.transfer().Mode() != TransferMode::Verify ||
-               b.transfer().CommandByte() != 0x42) {
+        while (b.transfer().Mode() != TransferMode::Verify || b.transfer().CommandByte() != 0x42) {
             b.Tick();
         }
         auto stored = std::array<std::uint8_t, kBlockSize>{};
@@ -334,8 +333,8 @@ TEST(Transfer, OtherUnitVersionStopsBeforeAnyParameterMoves) {
         b.RunTransfer();
         const int info = program ? 0x00 : 0x40;
         EXPECT_EQ(Requests(b.line), (std::vector<int>{info, info, info}));
-        EXPECT_TRUE(std::equal(b.unit.Block0().begin(), b.unit.Block0().end(),
-                               b.image.UnitInfo().begin()));
+        EXPECT_TRUE(
+            std::equal(b.unit.Block0().begin(), b.unit.Block0().end(), b.image.UnitInfo().begin()));
         ASSERT_EQ(b.view.messages.size(), 1u);
         EXPECT_EQ(b.view.messages[0],
                   "Unmatched version of PC and Ignition programs!  PC-75, IGN-74");

@@ -22,7 +22,7 @@ struct UnitOptions {
     double corruptShare = 0.0;  // share of answers damaged on the line
     // Share of requests damaged on their way to the unit, before it acts on them.
     double requestCorruptShare = 0.0;
-    bool silent = false;        // answers nothing at all
+    bool silent = false;  // answers nothing at all
     std::uint32_t seed = 1;
 };
 
