@@ -170,7 +170,16 @@ void TFormHlav::TakeLinkReports() {
             window.CGaugeProgram.SetProgress(r.progressMaximum);
             ShowStatus(r.message, colour::kButtonFace);
         },
-        [this](const TransferFailed& r) { ShowStatus(r.message, colour::kRed); },
+        [this](const TransferFailed& r) {
+            if (r.imageRestored) {
+                // The link put back the blocks the image held before a Read it could not check.
+                rules.ResetAxisMemory();
+                ApplyConsistencyRules();
+                RefreshWithUnitTexts();
+                lastImageDirty_ = true;
+            }
+            ShowStatus(r.message, colour::kRed);
+        },
         [this](const MonitorFrameDecoded& r) { ShowMonitorReadout(*r.readout, window); },
         [this](const UnitInfoArrived& r) {
             unitInfo_ = r.texts;

@@ -65,6 +65,10 @@ struct TransferSucceeded {
 // A transfer gave up; the progress stays where it was.
 struct TransferFailed {
     std::string message;
+    // A Read failed after its blocks had gone into the image (the unit did not read them out
+    // the same way again): the link has put back blocks 1 and 2 as the image held them before
+    // the Read. For the window this is a whole-image replacement, like a completed Read.
+    bool imageRestored = false;
 };
 
 // A monitoring frame was accepted. The readout belongs to the link and stays valid until the next

@@ -16,6 +16,8 @@ void Transfer::Start(TransferMode mode, std::uint8_t commandByte, Msg text) {
     commandByte_ = commandByte;
     resendCounter_ = 0;
     verifyAfterProgram_ = false;
+    verifyAfterRead_ = false;
+    otherVersionHeard_ = false;
     MoveGauge(0, gaugeMaximum_);
     reports_.Add<TransferStarted>(texts_[text], gaugeMaximum_);
     // Nothing is sent here: the first request leaves with the next resend step of TransferTick.
@@ -70,6 +72,7 @@ void Transfer::SendNextRequest() {
     SetGauge(gaugeProgress_ + 1, gaugeMaximum_);
     ++commandByte_;
     resendCounter_ = 1;
+    secondReadingAgreed_ = false;
     SendFrame();
 }
 
@@ -77,16 +80,47 @@ void Transfer::EnterVerifyPhase() {
     mode_ = TransferMode::Verify;
     commandByte_ = command::kReadBlock1;
     resendCounter_ = 1;
+    secondReadingAgreed_ = false;
     SendFrame();
     reports_.Add<StatusShown>(texts_[Msg::MsgVerifying] + ":");
     SetGauge(0, gaugeMaximum_);
 }
 
-std::uint8_t Transfer::TakeUnitInfo(FrameView frame) {
-    const auto payload = Payload(frame);
-    std::copy(payload.begin(), payload.end(), image_.UnitInfo().begin());
+void Transfer::TakeUnitInfo(std::span<const std::uint8_t, kBlockSize> block0) {
+    std::copy(block0.begin(), block0.end(), image_.UnitInfo().begin());
     unitInfo_ = DecodeUnitInfo(image_.UnitInfo());
-    return payload[kUnitVersionByte];
+}
+
+void Transfer::HandleUnitInfo(FrameView frame) {
+    const auto payload = Payload(frame);
+    const std::uint8_t version = payload[kUnitVersionByte];
+    // Damage that the check byte cannot see may change the version byte. Our version lets the
+    // transfer go on (the blocks are checked after); another one stops it with a message, so it
+    // is believed only when a second reading of block 0 is the same.
+    if (version != kUnitVersion &&
+        !(otherVersionHeard_ &&
+          std::equal(payload.begin(), payload.end(), otherVersionReading_.begin()))) {
+        std::copy(payload.begin(), payload.end(), otherVersionReading_.begin());
+        if (!otherVersionHeard_) {
+            // Ask once more at once, with a fresh set of resends. A later reading that differs
+            // again waits for the usual resend, so the transfer still ends in time.
+            otherVersionHeard_ = true;
+            resendCounter_ = 1;
+            SendFrame();
+        }
+        return;
+    }
+    otherVersionHeard_ = false;
+    TakeUnitInfo(payload);
+    const bool matches = version == kUnitVersion;
+    const bool readGoesOn = matches && mode_ == TransferMode::Read;
+    if (!matches) mode_ = TransferMode::Idle;
+    reports_.Add<UnitInfoArrived>(unitInfo_, version, readGoesOn);
+    if (!matches) {
+        ReportVersionMismatch(version);
+    } else {
+        SendNextRequest();
+    }
 }
 
 void Transfer::ReportVersionMismatch(std::uint8_t version) {
@@ -107,8 +141,64 @@ bool Transfer::MatchesImage(FrameView frame, bool skipByte1) const {
     return std::equal(payload.begin(), payload.end(), block.begin());
 }
 
+bool Transfer::MatchesFirstReading(FrameView frame) const {
+    const auto payload = Payload(frame);
+    const auto& first = firstReading_[blockNumber_ == 1 ? 0 : 1];
+    // Byte 1 is the unit's own and left out, as in every Verify. Nothing is lost by that: damage
+    // confined to one byte always changes the check byte, so damage it cannot see reaches at
+    // least one other byte.
+    if (blockNumber_ == 1) {
+        return payload[0] == first[0] &&
+               std::equal(payload.begin() + 2, payload.end(), first.begin() + 2);
+    }
+    return std::equal(payload.begin(), payload.end(), first.begin());
+}
+
+void Transfer::FailRead() {
+    std::copy(imageBeforeRead_[0].begin(), imageBeforeRead_[0].end(), image_.Block1().begin());
+    std::copy(imageBeforeRead_[1].begin(), imageBeforeRead_[1].end(), image_.Block2().begin());
+    verifyAfterRead_ = false;
+    programCompleted_ = false;
+    mode_ = TransferMode::Idle;
+    failureShown_ = true;
+    reports_.Add<TransferFailed>(texts_[Msg::MsgReadError], true);
+}
+
+bool Transfer::StoredSomethingElse(FrameView frame) {
+    const std::uint8_t answer = frame[0];
+    const std::uint8_t block = answer & command::kBlockMask;
+    if ((answer & ~command::kBlockMask) != command::kAnswerBit || block < 1 || block > 2) {
+        return false;
+    }
+    blockNumber_ = block;
+    return !MatchesImage(frame, true);
+}
+
+void Transfer::FailTransfer() {
+    const Msg error = mode_ == TransferMode::Program  ? Msg::MsgProgramError
+                      : mode_ == TransferMode::Verify ? Msg::MsgVerifyError
+                                                      : Msg::MsgReadError;
+    if (mode_ == TransferMode::Verify) programCompleted_ = false;
+    verifyAfterProgram_ = false;
+    verifyAfterRead_ = false;
+    mode_ = TransferMode::Idle;
+    failureShown_ = true;
+    reports_.Add<TransferFailed>(texts_[error]);
+}
+
 bool Transfer::HandleResponse(FrameView frame) {
     if (!HasValidCheckByte(frame)) return false;
+    // A request damaged on its way may reach the unit as a write (a read's command byte with one
+    // bit flipped). During a verify its echo says that the unit now holds something other than
+    // the image, whatever was compared before: the verify cannot end well.
+    if (mode_ == TransferMode::Verify && StoredSomethingElse(frame)) {
+        if (verifyAfterRead_) {
+            FailRead();
+        } else {
+            FailTransfer();
+        }
+        return true;
+    }
     blockNumber_ = commandByte_ & command::kBlockMask;
     if (blockNumber_ > 2) return false;
     if (frame[0] != (commandByte_ ^ command::kAnswerBit) || mode_ == TransferMode::Idle) {
@@ -118,14 +208,7 @@ bool Transfer::HandleResponse(FrameView frame) {
     switch (mode_) {
         case TransferMode::Program:
             if (blockNumber_ == 0) {
-                const std::uint8_t version = TakeUnitInfo(frame);
-                reports_.Add<UnitInfoArrived>(unitInfo_, version, false);
-                if (version != kUnitVersion) {
-                    mode_ = TransferMode::Idle;
-                    ReportVersionMismatch(version);
-                } else {
-                    SendNextRequest();
-                }
+                HandleUnitInfo(frame);
             } else if (MatchesImage(frame, false)) {
                 if (blockNumber_ == 1) {
                     SendNextRequest();
@@ -136,7 +219,17 @@ bool Transfer::HandleResponse(FrameView frame) {
             }
             break;
         case TransferMode::Verify:
-            if (blockNumber_ == 0 || !MatchesImage(frame, true)) break;
+            if (blockNumber_ == 0) break;
+            if (verifyAfterRead_) {
+                // Two readings of the unit that differ: one of them was damaged where the check
+                // byte cannot see it, and nothing tells which.
+                if (!MatchesFirstReading(frame)) {
+                    FailRead();
+                    break;
+                }
+                secondReadingAgreed_ = true;
+            }
+            if (!MatchesImage(frame, true)) break;
             if (blockNumber_ == 1) {
                 SendNextRequest();
             } else {
@@ -146,32 +239,33 @@ bool Transfer::HandleResponse(FrameView frame) {
                                                 gaugeMaximum_);
                 programCompleted_ = verifyAfterProgram_;
                 verifyAfterProgram_ = false;
+                verifyAfterRead_ = false;
             }
             break;
         case TransferMode::Read:
             if (blockNumber_ == 0) {
-                const std::uint8_t version = TakeUnitInfo(frame);
-                const bool matches = version == kUnitVersion;
-                if (!matches) mode_ = TransferMode::Idle;
-                reports_.Add<UnitInfoArrived>(unitInfo_, version, matches);
-                if (!matches) {
-                    ReportVersionMismatch(version);
-                } else {
-                    SendNextRequest();
-                }
-            } else if (blockNumber_ == 1) {
-                const auto payload = Payload(frame);
-                std::copy(payload.begin(), payload.end(), readBlock1_.begin());
-                SendNextRequest();
+                HandleUnitInfo(frame);
             } else {
-                // Both blocks go in together, so a Read that fails earlier changes nothing.
-                ReadCompleted read{readBlock1_, {}};
                 const auto payload = Payload(frame);
-                std::copy(payload.begin(), payload.end(), read.block2.begin());
-                std::copy(read.block1.begin(), read.block1.end(), image_.Block1().begin());
-                std::copy(read.block2.begin(), read.block2.end(), image_.Block2().begin());
-                reports_.Add<ReadCompleted>(std::move(read));
+                auto& first = firstReading_[blockNumber_ - 1];
+                std::copy(payload.begin(), payload.end(), first.begin());
+                if (blockNumber_ == 1) {
+                    SendNextRequest();
+                    break;
+                }
+                // Both blocks go in together, so a Read that fails earlier changes nothing; what
+                // they replace is kept until the verify phase has read them again.
+                std::copy(image_.Block1().begin(), image_.Block1().end(),
+                          imageBeforeRead_[0].begin());
+                std::copy(image_.Block2().begin(), image_.Block2().end(),
+                          imageBeforeRead_[1].begin());
+                std::copy(firstReading_[0].begin(), firstReading_[0].end(),
+                          image_.Block1().begin());
+                std::copy(firstReading_[1].begin(), firstReading_[1].end(),
+                          image_.Block2().begin());
+                reports_.Add<ReadCompleted>(firstReading_[0], firstReading_[1]);
                 EnterVerifyPhase();
+                verifyAfterRead_ = true;
             }
             break;
         case TransferMode::Idle:
@@ -189,14 +283,12 @@ void Transfer::TransferTick(std::uint16_t savingCountdown) {
             SendFrame();
             return;
         }
-        const Msg error = mode_ == TransferMode::Program  ? Msg::MsgProgramError
-                          : mode_ == TransferMode::Verify ? Msg::MsgVerifyError
-                                                          : Msg::MsgReadError;
-        if (mode_ == TransferMode::Verify) programCompleted_ = false;
-        verifyAfterProgram_ = false;
-        mode_ = TransferMode::Idle;
-        failureShown_ = true;
-        reports_.Add<TransferFailed>(texts_[error]);
+        if (verifyAfterRead_ && !secondReadingAgreed_) {
+            // The unit never read the block out again: the Read's blocks are unchecked.
+            FailRead();
+            return;
+        }
+        FailTransfer();
         return;
     }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 
 #include "core/param_image.h"
 #include "i18n/messages.h"
@@ -66,10 +67,20 @@ class Transfer {
     bool MoveGauge(int progress, int maximum);
     // Moves the progress and reports it when it changed.
     void SetGauge(int progress, int maximum);
-    // Copies block 0 into the image and decodes it; returns the unit's version.
-    std::uint8_t TakeUnitInfo(FrameView frame);
+    // An answer to block 0 in Program or Read.
+    void HandleUnitInfo(FrameView frame);
+    // Copies block 0 into the image and decodes it.
+    void TakeUnitInfo(std::span<const std::uint8_t, kBlockSize> block0);
     void ReportVersionMismatch(std::uint8_t version);
     bool MatchesImage(FrameView frame, bool skipByte1) const;
+    // Whether the verify phase of a Read got the block as the Read first received it.
+    bool MatchesFirstReading(FrameView frame) const;
+    // Ends a Read whose blocks cannot be trusted: the image gets back the blocks it held before.
+    void FailRead();
+    // Ends the transfer with its error text.
+    void FailTransfer();
+    // Whether the frame is the echo of a write of block 1 or 2 that differs from the image.
+    bool StoredSomethingElse(FrameView frame);
 
     ParamImage& image_;
     const MessageTexts& texts_;
@@ -86,14 +97,25 @@ class Transfer {
     bool programCompleted_ = false;
     bool verifyAfterProgram_ = false;
     bool failureShown_ = false;  // a failed transfer's error is on the status line
+    // The verify phase of a Read also checks the unit's second reading against the first.
+    bool verifyAfterRead_ = false;
+    // In that phase: the block now asked for has been read again and agreed with the first
+    // reading, so a difference from the image is the rules' doing, not the line's.
+    bool secondReadingAgreed_ = false;
     int gaugeProgress_ = 0;
     int gaugeMaximum_ = kTransferGaugeMaximum;
     int reportedProgress_ = -1;  // none yet
     int reportedMaximum_ = -1;
     Frame transmit_{};
     // A Read keeps block 1 aside until block 2 has arrived, so that a failed Read leaves the image
-    // exactly as it was instead of half the unit's and half the old parameter set.
-    std::array<std::uint8_t, kBlockSize> readBlock1_{};
+    // exactly as it was instead of half the unit's and half the old parameter set. Both blocks
+    // stay here as first received, for the verify phase to compare a second reading with.
+    std::array<std::array<std::uint8_t, kBlockSize>, 2> firstReading_{};
+    // Blocks 1 and 2 of the image from just before a Read put its blocks in.
+    std::array<std::array<std::uint8_t, kBlockSize>, 2> imageBeforeRead_{};
+    // A block 0 that named another unit version, waiting for a second reading to agree.
+    std::array<std::uint8_t, kBlockSize> otherVersionReading_{};
+    bool otherVersionHeard_ = false;
     UnitInfoTexts unitInfo_;
 };
 

@@ -83,7 +83,14 @@ class FakeWindow {
         gauge = gaugeMaximum = r.progressMaximum;
         Show(r.message, colour::kButtonFace);
     }
-    void operator()(const TransferFailed& r) { Show(r.message, colour::kRed); }
+    void operator()(const TransferFailed& r) {
+        if (r.imageRestored) {
+            ++imageRestores;
+            ++rulePasses;
+            ++refreshes;
+        }
+        Show(r.message, colour::kRed);
+    }
     void operator()(const MonitorFrameDecoded&) {}
     void operator()(const UnitInfoArrived& r) {
         if (r.readGoesOn) return;
@@ -94,6 +101,7 @@ class FakeWindow {
         ++imageReplacements;
         ++rulePasses;
         ++refreshes;
+        if (rulePassAfterRead) rulePassAfterRead();
     }
 
     bool SawStatus(const std::string& text) const {
@@ -106,6 +114,8 @@ class FakeWindow {
     bool noConnectionVisible = false;
     std::vector<std::string> messages;
     std::function<void()> duringMessage;
+    // Stands for the rule pass the window runs on the image a Read has just replaced.
+    std::function<void()> rulePassAfterRead;
     std::vector<StatusEntry> statusLog;
     std::string status;
     Colour statusColour = 0;
@@ -118,6 +128,7 @@ class FakeWindow {
     int rulePasses = 0;
     int refreshes = 0;
     int imageReplacements = 0;
+    int imageRestores = 0;  // failed Reads whose blocks the link took back out of the image
     int fileNameClears = 0;
 
   private:
@@ -169,6 +180,7 @@ class UnitLine : public SerialPort {
         std::copy(frame.begin(), frame.end(), request.begin());
         written.push_back({tick, request});
         if (auto answer = unit_.Answer(request)) {
+            if (tamper) tamper(request, *answer);
             const int delay = answerDelay ? answerDelay() : 1;
             inFlight.push_back({tick + delay, *answer});
         }
@@ -207,6 +219,8 @@ class UnitLine : public SerialPort {
     std::set<std::string> present;  // empty: every path opens
     std::vector<std::string> openedPaths;
     std::function<int()> answerDelay;
+    // Changes an answer on its way back, for damage at a chosen place.
+    std::function<void(const Frame& request, Frame& answer)> tamper;
     int tick = 0;
     int opens = 0;
     int closes = 0;

@@ -154,9 +154,10 @@ TEST(LinkReport, EachTransferAndFrameIsReportedInOrder) {
              b.link.StartProgram();
              b.RunTransfer();
          },
-         {"started: Program device:", "silent", "unit info: ORV07 version 74",
-          "message: Unmatched version of PC and Ignition programs!  PC-75, IGN-74", "countdown 0",
-          "heard"},
+         // The unit is heard with the first block 0; its information comes with the second,
+         // which agrees.
+         {"started: Program device:", "silent", "heard", "unit info: ORV07 version 74",
+          "message: Unmatched version of PC and Ignition programs!  PC-75, IGN-74", "countdown 0"},
          nullptr},
         {"Monitoring while idle",
          {},

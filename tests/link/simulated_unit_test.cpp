@@ -110,6 +110,40 @@ TEST(SimulatedUnit, FaultsHitTheAnswerNotTheStoredBlocks) {
     EXPECT_FALSE(unit.Answer(MakeFrame(0x30)));
 }
 
+// A request damaged on its way is acted on as it arrived. Whatever the unit makes of it, its
+// answer never passes for the echo of the request that was sent.
+TEST(SimulatedUnit, DamagedRequestsNeverBringTheExpectedEcho) {
+    UnitOptions options;
+    options.requestCorruptShare = 1.0;
+    options.seed = 12;
+    SimulatedUnit unit(options);
+    const ParamImage image = testing::PatternImage(6);
+    int kinds[4] = {};
+    int answered = 0, storedOtherwise = 0;
+    for (int i = 0; i < 600; ++i) {
+        const std::uint8_t block = i % 2 == 0 ? 1 : 2;
+        const auto data = block == 1 ? image.Block1() : image.Block2();
+        const auto answer = unit.Answer(MakeFrame(block, data));
+        const Corruption kind = unit.LastRequestCorruption();
+        ++kinds[static_cast<int>(kind)];
+        EXPECT_EQ(unit.LastCorruption(), Corruption::None);
+        if (kind != Corruption::TwinBits) {
+            EXPECT_FALSE(answer) << "the check byte shows it";
+        }
+        if (!answer) continue;
+        ++answered;
+        EXPECT_FALSE((*answer)[0] == (0x80 | block) &&
+                     std::equal(data.begin(), data.end(), Payload(*answer).begin()));
+        storedOtherwise += !std::equal(data.begin(), data.end(), unit.Block(block).begin());
+    }
+    EXPECT_EQ(kinds[0], 0);
+    EXPECT_GT(kinds[1], 100);
+    EXPECT_GT(kinds[2], 100);
+    EXPECT_GT(kinds[3], 100);
+    EXPECT_GT(answered, 100);
+    EXPECT_GT(storedOtherwise, 0) << "a damaged write stores what arrived";
+}
+
 TEST(SimulatedUnit, StoreSurvivesARestart) {
     const auto path = std::filesystem::temp_directory_path() /
                       ("orvell-unit-store-" + std::to_string(::getpid()) + ".txt");

@@ -20,6 +20,12 @@ std::vector<int> Requests(const testing::UnitLine& line) {
     return commands;
 }
 
+// Flips the same bit in two payload bytes: the check byte stays valid.
+void TwinFlip(Frame& frame, std::size_t a, std::size_t b) {
+    frame[1 + a] ^= 0x08;
+    frame[1 + b] ^= 0x08;
+}
+
 TEST(Transfer, ProgramSendsBlocksVerifiesAndReportsSavingThenCompletion) {
     LinkBench b;
     b.image = PatternImage(1);
@@ -177,6 +183,125 @@ TEST(Transfer, FailedReadLeavesTheImageExactlyAsItWas) {
     EXPECT_EQ(b.view.imageReplacements, 0);
 }
 
+// Damage the check byte cannot see, in one of the two readings of a Read, shows as a difference
+// between them: the Read fails and the image gets back what it held before.
+TEST(Transfer, ReadWhoseReadingsDifferFailsAndRestoresTheImage) {
+    struct Case {
+        const char* what;
+        int answer;  // which answer to 0x41 / 0x42 is damaged: 1 first, 2 second reading
+        std::uint8_t command;
+        std::size_t a, b;  // payload bytes flipped
+        bool silentAfter;  // the unit answers nothing more once the Read's blocks are in
+    };
+    for (const Case c : {Case{"first block 1", 1, 0x41, 0, 57, false},
+                         Case{"first block 1, with the unit's own byte 1", 1, 0x41, 1, 57, false},
+                         Case{"first block 2", 1, 0x42, 3, 99, false},
+                         Case{"second block 1", 2, 0x41, 20, 21, false},
+                         Case{"second block 2", 2, 0x42, 0, 50, false},
+                         Case{"no second reading", 0, 0, 0, 0, true}}) {
+        SCOPED_TRACE(c.what);
+        LinkBench b;
+        b.image = PatternImage(11);
+        b.unit.SetBlocks(PatternImage(12));
+        const ParamImage before = b.image;
+        int seen = 0;
+        b.line.tamper = [&](const Frame& request, Frame& answer) {
+            if (request[0] == c.command && ++seen == c.answer) TwinFlip(answer, c.a, c.b);
+        };
+        b.view.MenuReadClick();
+        while (b.transfer().Mode() == TransferMode::Read) b.Tick();
+        ASSERT_EQ(b.view.imageReplacements, 1);
+        if (c.silentAfter) {
+            b.line.inFlight.clear();
+            b.unit.Options().silent = true;
+        }
+        b.RunTransfer();
+        EXPECT_EQ(b.view.status, "Read error!");
+        EXPECT_EQ(b.view.statusColour, colour::kRed);
+        EXPECT_FALSE(b.view.SawStatus("Verify:: OK"));
+        EXPECT_EQ(b.view.imageRestores, 1);
+        EXPECT_TRUE(
+            std::equal(before.Stored().begin(), before.Stored().end(), b.image.Stored().begin()));
+    }
+}
+
+// A unit that holds an inconsistent set: the rules repair what the Read brought, so the verify
+// phase finds the unit different from the image. The unit read the same twice, so the repaired
+// set stays and the status line says the unit differs.
+TEST(Transfer, ReadRepairedByTheRulesKeepsTheRepairAndEndsInVerifyError) {
+    for (const std::size_t repaired : {std::size_t{5}, std::size_t{150}}) {
+        LinkBench b;
+        b.image = PatternImage(13);
+        b.unit.SetBlocks(PatternImage(14));
+        b.view.rulePassAfterRead = [&] { b.image[repaired] ^= 0x01; };
+        b.view.MenuReadClick();
+        b.RunTransfer();
+        EXPECT_EQ(b.view.status, "Verify error!") << repaired;
+        EXPECT_EQ(b.view.imageRestores, 0);
+        ParamImage expected = PatternImage(14);
+        expected[repaired] ^= 0x01;
+        EXPECT_TRUE(std::equal(expected.Stored().begin(), expected.Stored().begin() + 200,
+                               b.image.Stored().begin()))
+            << repaired;
+    }
+}
+
+// A damaged block 0 that names another version is read again: our version in the second reading
+// lets the transfer go on, and only an agreed reading goes into the image.
+TEST(Transfer, DamagedBlock0IsReadAgainBeforeAVersionIsBelieved) {
+    for (const std::uint8_t info : {std::uint8_t{0x00}, std::uint8_t{0x40}}) {
+        LinkBench b;
+        b.image = PatternImage(15);
+        b.unit.SetBlocks(b.image);
+        int block0Answers = 0;
+        b.line.tamper = [&](const Frame& request, Frame& answer) {
+            if (request[0] == info && ++block0Answers == 1) {
+                TwinFlip(answer, kUnitVersionByte, 3);
+            }
+        };
+        info == 0x00 ? b.view.MenuProgramClick() : b.view.MenuReadClick();
+        b.RunTransfer();
+        EXPECT_TRUE(b.view.messages.empty());
+        EXPECT_TRUE(b.view.SawStatus("Verify:: OK"));
+        const std::vector<int> requests = Requests(b.line);
+        ASSERT_GE(requests.size(), 3u);
+        EXPECT_EQ((std::vector<int>(requests.begin(), requests.begin() + 3)),
+                  (std::vector<int>{info, info, info + 1}));
+        EXPECT_TRUE(
+            std::equal(b.unit.Block0().begin(), b.unit.Block0().end(), b.image.UnitInfo().begin()));
+    }
+}
+
+// A resent verify request whose command byte was damaged into a write: the unit stores the block
+// after an earlier copy of the request has already been answered. Its echo during the verify
+// ends the verify with an error, whatever was compared before; an echo of the image is harmless.
+TEST(Transfer, WriteEchoDuringAVerifyThatDiffersFromTheImageEndsIt) {
+    struct Case {
+        bool read;
+        bool differs;
+        const char* result;
+    };
+    for (const Case c : {Case{false, true, "Verify error!"}, Case{true, true, "Read error!"},
+                         Case{false, false, "Verify:: OK"}, Case{true, false, "Verify:: OK"}}) {
+        LinkBench b;
+        b.image = PatternImage(16);
+        b.unit.SetBlocks(b.image);
+        const ParamImage before = b.image;
+        c.read ? b.view.MenuReadClick() : b.view.MenuVerifyClick();
+        while (b.transfer().Mode() != TransferMode::Verify || b.transfer().CommandByte() != 0x42) {
+            b.Tick();
+        }
+        auto stored = std::array<std::uint8_t, kBlockSize>{};
+        std::copy(b.image.Block1().begin(), b.image.Block1().end(), stored.begin());
+        if (c.differs) stored[30] ^= 0x40;
+        b.line.Queue(MakeFrame(0x81, stored));
+        b.RunTransfer();
+        EXPECT_TRUE(b.view.SawStatus(c.result)) << c.read << c.differs;
+        EXPECT_TRUE(
+            std::equal(before.Stored().begin(), before.Stored().end(), b.image.Stored().begin()));
+    }
+}
+
 TEST(Transfer, OtherUnitVersionStopsBeforeAnyParameterMoves) {
     for (const bool program : {true, false}) {
         LinkBench b(testing::UnitOfVersion(74));
@@ -196,8 +321,20 @@ TEST(Transfer, OtherUnitVersionStopsBeforeAnyParameterMoves) {
             for (int i = 0; i < 10; ++i) b.Tick();
             requestsWhileOpen = static_cast<int>(Requests(b.line).size() - sent);
         };
+        // The first reading is damaged beyond the version byte: the second does not agree with
+        // it, so a third is needed, and the information comes from the two that agree.
+        int block0Answers = 0;
+        b.line.tamper = [&](const Frame& request, Frame& answer) {
+            if ((request[0] & command::kBlockMask) == 0 && ++block0Answers == 1) {
+                TwinFlip(answer, 0, 1);
+            }
+        };
         program ? b.view.MenuProgramClick() : b.view.MenuReadClick();
         b.RunTransfer();
+        const int info = program ? 0x00 : 0x40;
+        EXPECT_EQ(Requests(b.line), (std::vector<int>{info, info, info}));
+        EXPECT_TRUE(
+            std::equal(b.unit.Block0().begin(), b.unit.Block0().end(), b.image.UnitInfo().begin()));
         ASSERT_EQ(b.view.messages.size(), 1u);
         EXPECT_EQ(b.view.messages[0],
                   "Unmatched version of PC and Ignition programs!  PC-75, IGN-74");

@@ -33,6 +33,9 @@ Options:
   --corrupt SHARE     corrupt this share of answers, 0..1: a flipped check-byte bit, a flipped
                       payload bit, or the same bit flipped in two payload bytes (invisible to
                       the check byte)
+  --corrupt-requests SHARE
+                      corrupt this share of requests before the unit acts on them, 0..1, in
+                      the same ways; the command byte may be one of the two flipped bytes
   --late MS           answer MS milliseconds late (default 0)
   --silent            answer nothing
   --close-after N     close the line after every N answers and open a new one (the --link
@@ -69,6 +72,7 @@ int main(int argc, char** argv) {
         kText,
         kDrop,
         kCorrupt,
+        kCorruptRequests,
         kLate,
         kSilent,
         kCloseAfter,
@@ -83,6 +87,7 @@ int main(int argc, char** argv) {
         {"text", required_argument, nullptr, kText},
         {"drop", required_argument, nullptr, kDrop},
         {"corrupt", required_argument, nullptr, kCorrupt},
+        {"corrupt-requests", required_argument, nullptr, kCorruptRequests},
         {"late", required_argument, nullptr, kLate},
         {"silent", no_argument, nullptr, kSilent},
         {"close-after", required_argument, nullptr, kCloseAfter},
@@ -116,6 +121,11 @@ int main(int argc, char** argv) {
                 break;
             case kCorrupt:
                 if (!ParseShare(optarg, unitOptions.corruptShare)) return bad("--corrupt");
+                break;
+            case kCorruptRequests:
+                if (!ParseShare(optarg, unitOptions.requestCorruptShare)) {
+                    return bad("--corrupt-requests");
+                }
                 break;
             case kLate:
                 if (!ParseInt(optarg, 0, 60000, n)) return bad("--late");

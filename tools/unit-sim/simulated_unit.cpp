@@ -83,35 +83,46 @@ std::optional<Frame> SimulatedUnit::CleanAnswer(const Frame& request) {
 
 std::optional<Frame> SimulatedUnit::Answer(const Frame& request) {
     lastCorruption_ = Corruption::None;
+    lastRequestCorruption_ = Corruption::None;
     // A silent unit does nothing; a dropped answer is lost on the line after the unit acted.
     if (options_.silent) return std::nullopt;
-    std::optional<Frame> answer = CleanAnswer(request);
-    if (!answer) return answer;
     std::uniform_real_distribution<double> share(0.0, 1.0);
+    std::optional<Frame> answer;
+    if (options_.requestCorruptShare > 0 && share(rng_) < options_.requestCorruptShare) {
+        // The unit acts on what arrived: a damage the check byte cannot see may turn the
+        // request into another one (a read into a write of block 1, say).
+        Frame arrived = request;
+        lastRequestCorruption_ = Damage(arrived, 0);
+        answer = CleanAnswer(arrived);
+    } else {
+        answer = CleanAnswer(request);
+    }
+    if (!answer) return answer;
     if (options_.dropShare > 0 && share(rng_) < options_.dropShare) return std::nullopt;
-    if (options_.corruptShare > 0 && share(rng_) < options_.corruptShare) Damage(*answer);
+    if (options_.corruptShare > 0 && share(rng_) < options_.corruptShare) {
+        lastCorruption_ = Damage(*answer, 1);
+    }
     return answer;
 }
 
-void SimulatedUnit::Damage(Frame& frame) {
-    std::uniform_int_distribution<int> kind(0, 2), bit(0, 7), at(1, kPayloadSize);
+Corruption SimulatedUnit::Damage(Frame& frame, std::size_t first) {
+    std::uniform_int_distribution<int> kind(0, 2), bit(0, 7),
+        at(static_cast<int>(first), kPayloadSize);
     const auto mask = static_cast<std::uint8_t>(1 << bit(rng_));
     switch (kind(rng_)) {
         case 0:
             frame[kCheckByte] ^= mask;
-            lastCorruption_ = Corruption::CheckByte;
-            break;
+            return Corruption::CheckByte;
         case 1:
             frame[static_cast<std::size_t>(at(rng_))] ^= mask;
-            lastCorruption_ = Corruption::PayloadBit;
-            break;
+            return Corruption::PayloadBit;
         default: {
             const int a = at(rng_);
             int b = at(rng_);
-            if (b == a) b = a % static_cast<int>(kPayloadSize) + 1;
+            if (b == a) b = a == static_cast<int>(kPayloadSize) ? static_cast<int>(first) : a + 1;
             frame[static_cast<std::size_t>(a)] ^= mask;
             frame[static_cast<std::size_t>(b)] ^= mask;
-            lastCorruption_ = Corruption::TwinBits;
+            return Corruption::TwinBits;
         }
     }
 }

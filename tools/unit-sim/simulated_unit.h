@@ -20,12 +20,14 @@ struct UnitOptions {
     std::string programText;    // optional text in block 0 bytes 16..45
     double dropShare = 0.0;     // share of answers never sent
     double corruptShare = 0.0;  // share of answers damaged on the line
-    bool silent = false;        // answers nothing at all
+    // Share of requests damaged on their way to the unit, before it acts on them.
+    double requestCorruptShare = 0.0;
+    bool silent = false;  // answers nothing at all
     std::uint32_t seed = 1;
 };
 
-// How an answer was damaged. TwinBits flips the same bit in two payload bytes, which the check
-// byte cannot see.
+// How a frame was damaged. TwinBits flips the same bit in two bytes, which the check byte
+// cannot see: two payload bytes of an answer; in a request the command byte may be one of them.
 enum class Corruption { None, CheckByte, PayloadBit, TwinBits };
 
 class SimulatedUnit {
@@ -48,6 +50,7 @@ class SimulatedUnit {
     std::uint16_t SavingCountdown() const { return savingCountdown_; }
     UnitOptions& Options() { return options_; }
     Corruption LastCorruption() const { return lastCorruption_; }
+    Corruption LastRequestCorruption() const { return lastRequestCorruption_; }
     // Rises whenever a Program stores a block, so a runner knows when to persist.
     unsigned StoreRevision() const { return storeRevision_; }
 
@@ -57,7 +60,8 @@ class SimulatedUnit {
     bool Save(const std::string& path, std::string* error) const;
 
   private:
-    void Damage(Frame& frame);
+    // Flips bits at or after byte `first` (0: the command byte too).
+    Corruption Damage(Frame& frame, std::size_t first);
 
     UnitOptions options_;
     std::mt19937 rng_;
@@ -68,6 +72,7 @@ class SimulatedUnit {
     double savingLeftMs_ = 0;
     std::uint64_t timeMs_ = 0;
     Corruption lastCorruption_ = Corruption::None;
+    Corruption lastRequestCorruption_ = Corruption::None;
     unsigned storeRevision_ = 0;
 };
 
