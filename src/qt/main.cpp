@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QSessionManager>
 #include <QStyleFactory>
 #include <exception>
 #include <string>
 #include <vector>
 
 #include "qt/front.h"
+#include "qt/stop_signals.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -21,6 +23,10 @@ int main(int argc, char** argv) {
         orvell::FormOptions options;
         options.arguments.assign(argv + 1, argv + argc);
         orvell::Front front(std::move(options));
+        const orvell::StopSignals stop(*front.window);
+        // The desktop session ending closes the window like the user would.
+        QObject::connect(&app, &QGuiApplication::commitDataRequest, front.window.get(),
+                         [&front] { front.window->close(); });
         front.Show();
         return QApplication::exec();
     } catch (const std::exception& error) {

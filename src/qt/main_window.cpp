@@ -746,6 +746,12 @@ void MainWindow::FitToScreen() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // A stop signal and the user may both close; the closing steps run once.
+    if (closed_) {
+        event->accept();
+        return;
+    }
+    closed_ = true;
     binder_.SetClosing();
     timer_.stop();
     form_.FormClose();

@@ -83,6 +83,7 @@ class MainWindow : public QMainWindow, public FocusChain {
     QTranslator qtTexts_;
     QScrollArea* scroll_ = nullptr;
     bool fittedToScreen_ = false;
+    bool closed_ = false;
     // How long the window manager may take to frame a newly shown window.
     static constexpr int kFrameWaitMs = 150;
     int qtLanguage_ = -1;

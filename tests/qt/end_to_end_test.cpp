@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -116,6 +117,56 @@ TEST(EndToEnd, ProgramVerifyAndReadAgainstTheSimulatorProcess) {
 
     window.close();
     ::unsetenv("ORVELL_COM1");
+}
+
+}  // namespace
+}  // namespace orvell
+
+namespace orvell {
+namespace {
+
+// A logout or `kill` ends the program through its closing steps: the settings are written.
+TEST(EndToEnd, ATerminatedProgramStillWritesItsSettings) {
+    ForgetPortOverrides();
+    testing::TempFolder folder;
+    const auto link = folder / "unit";
+    SimulatorProcess simulator(link);
+    ASSERT_TRUE(simulator.Started());
+    for (int i = 0; i < 200 && !std::filesystem::exists(link); ++i) ::usleep(50000);
+    ASSERT_TRUE(std::filesystem::exists(link));
+
+    const std::string com1 = "ORVELL_COM1=" + link.string();
+    const std::string config = "XDG_CONFIG_HOME=" + (folder / "config").string();
+    // The toolkit's process-long caches are no leak of ours; a sanitizer build would say so.
+    std::vector<std::string> env = {com1, config, "QT_QPA_PLATFORM=offscreen",
+                                    "ASAN_OPTIONS=detect_leaks=0"};
+    for (char** e = environ; *e != nullptr; ++e) {
+        const std::string entry = *e;
+        if (!entry.starts_with("ORVELL_COM") && !entry.starts_with("XDG_CONFIG_HOME=") &&
+            !entry.starts_with("QT_QPA_PLATFORM=") && !entry.starts_with("ASAN_OPTIONS=")) {
+            env.push_back(entry);
+        }
+    }
+    std::vector<char*> envp;
+    for (auto& e : env) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    std::string program = ORVELL_PROGRAM;
+    char* argv[] = {program.data(), nullptr};
+    pid_t pid = 0;
+    ASSERT_EQ(::posix_spawn(&pid, argv[0], nullptr, nullptr, argv, envp.data()), 0);
+    const auto settings = folder / "config/orvell" / kSettingsFileName;
+    // Running: the folder exists once the program started; give the window time to come up.
+    for (int i = 0; i < 200 && !std::filesystem::exists(settings.parent_path()); ++i) {
+        ::usleep(50000);
+    }
+    ::usleep(1500000);
+    ASSERT_FALSE(std::filesystem::exists(settings));
+    ::kill(pid, SIGTERM);
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status)) << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_TRUE(std::filesystem::exists(settings));
 }
 
 }  // namespace
