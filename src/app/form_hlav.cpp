@@ -94,18 +94,14 @@ void TFormHlav::MenuCom1Click(int index) {
 
 void TFormHlav::MenuProgramClick() {
     if (editorState.refreshing) return;
-    GatherControls();
-    ApplyConsistencyRules();
-    RefreshWithUnitTexts();
+    TakeShownValues();
     link_.StartProgram();
     TakeLinkReports();
 }
 
 void TFormHlav::MenuVerifyClick() {
     if (editorState.refreshing) return;
-    GatherControls();
-    ApplyConsistencyRules();
-    RefreshWithUnitTexts();
+    TakeShownValues();
     link_.StartVerify();
     TakeLinkReports();
 }
@@ -118,14 +114,11 @@ void TFormHlav::MenuReadClick() {
     TakeLinkReports();
 }
 
-void TFormHlav::RefreshWithUnitTexts() {
-    RefreshControls();
-}
-
 void TFormHlav::TakeShownValues() {
-    // A replaced image (a file, a Read, the last-image file) may hold values its controls
-    // cannot show; the controls limit them to their ranges. Taking the controls back makes the
-    // image what the window shows, so nothing unseen can be saved or programmed.
+    // What is typed goes into the image, and a replaced image (a file, a Read, the last-image
+    // file) that holds values its controls cannot show takes them as the controls limit them.
+    // Every transfer that writes or compares starts from here, so nothing unseen reaches the
+    // unit.
     GatherControls();
     ApplyConsistencyRules();
     RefreshControls();
@@ -175,7 +168,7 @@ void TFormHlav::TakeLinkReports() {
                 // The link put back the blocks the image held before a Read it could not check.
                 rules.ResetAxisMemory();
                 ApplyConsistencyRules();
-                RefreshWithUnitTexts();
+                RefreshControls();
                 lastImageDirty_ = true;
             }
             ShowStatus(r.message, colour::kRed);
@@ -191,13 +184,13 @@ void TFormHlav::TakeLinkReports() {
             }
             if (r.readGoesOn) return;
             ApplyConsistencyRules();
-            RefreshWithUnitTexts();
+            RefreshControls();
         },
         [this](const ReadCompleted&) {
             // The link has put both blocks into the image: a whole-image replacement.
             rules.ResetAxisMemory();
             ApplyConsistencyRules();
-            RefreshWithUnitTexts();
+            RefreshControls();
             TakeShownValues();
             lastImageDirty_ = true;  // a completed Read is kept like any change
         },
@@ -214,9 +207,7 @@ LiveOperatingPoint TFormHlav::ShellSeams::LivePoint() const {
 
 void TFormHlav::ShellSeams::StartProgramTransfer() {
     // Programming after a change sends exactly what the window shows, as F9 does.
-    form_.GatherControls();
-    form_.ApplyConsistencyRules();
-    form_.RefreshControls();
+    form_.TakeShownValues();
     form_.link_.StartProgram();
     form_.TakeLinkReports();
 }

@@ -198,9 +198,7 @@ class TFormHlav final : public UserEventSink {
     Settings CurrentSettings() const;
     // Everything the link reported since the last call, each kind handled in one place.
     void TakeLinkReports();
-    // A refresh after the link changed what the window shows: the unit's program texts with it.
-    void RefreshWithUnitTexts();
-    // After a whole-image replacement: the image holds what its controls show.
+    // Gather, rules, refresh: the image holds what the controls show.
     void TakeShownValues();
     void StatusTick();
     void ShowLivePoint();
