@@ -234,8 +234,17 @@ void Binder::PushColour(Entry& e) {
                 e.widget->setAutoFillBackground(!IsSystemColour(e.colour));
                 SetRole(e.widget, QPalette::Window, e.colour);
                 if (!IsSystemColour(e.colour)) {
-                    // The pale grey of a greyed label vanishes on a lit background.
+                    // Greyed, a lit label keeps a washed-out hint of its colour (a lamp that
+                    // is no longer live), and a text that stays readable on it.
                     QPalette palette = e.widget->palette();
+                    const QColor lit = ToQColor(e.colour);
+                    const QWidget* parent = e.widget->parentWidget();
+                    const QColor base = (parent != nullptr ? parent->palette() : QPalette())
+                                            .color(QPalette::Active, QPalette::Window);
+                    palette.setColor(QPalette::Disabled, QPalette::Window,
+                                     QColor((lit.red() + 3 * base.red()) / 4,
+                                            (lit.green() + 3 * base.green()) / 4,
+                                            (lit.blue() + 3 * base.blue()) / 4));
                     palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(64, 64, 64));
                     e.widget->setPalette(palette);
                 }

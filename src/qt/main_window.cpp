@@ -333,11 +333,12 @@ QWidget* MainWindow::MakeGauge(Gauge& gauge, QWidget* parent, const QColor& bar)
     auto* progress = Bound(gauge, new QProgressBar(parent));
     progress->setTextVisible(false);
     progress->setFixedHeight(12);
-    if (bar.isValid()) {
-        QPalette palette = progress->palette();
-        palette.setColor(QPalette::Highlight, bar);
-        progress->setPalette(palette);
-    }
+    QPalette palette = progress->palette();
+    if (bar.isValid()) palette.setColor(QPalette::Active, QPalette::Highlight, bar);
+    if (bar.isValid()) palette.setColor(QPalette::Inactive, QPalette::Highlight, bar);
+    // Greyed (no unit), the bar shows its last value without its live colour.
+    palette.setColor(QPalette::Disabled, QPalette::Highlight, palette.color(QPalette::Mid));
+    progress->setPalette(palette);
     return progress;
 }
 

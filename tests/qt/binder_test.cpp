@@ -61,6 +61,20 @@ TEST_F(QtWindowTest, ShowsWhatTheModelSays) {
     EXPECT_FALSE(rpm->autoFillBackground());
 }
 
+TEST_F(QtWindowTest, AGreyedLampLosesItsLiveColour) {
+    w().LabelMonSnimac1.SetColor(colour::kLime);
+    window->Bindings().Sync();
+    auto* lamp = Widget(w().LabelMonSnimac1);
+    auto centre = [lamp] {
+        const QImage shown = lamp->grab().toImage();
+        return QColor(shown.pixel(shown.width() - 3, shown.height() / 2));
+    };
+    EXPECT_EQ(centre(), QColor(0, 255, 0));
+    w().LabelMonSnimac1.SetEnabled(false);
+    window->Bindings().Sync();
+    EXPECT_LT(centre().green() - centre().red(), 128);  // no longer a lit green
+}
+
 TEST_F(QtWindowTest, PushesOnlyWhatChanged) {
     EXPECT_EQ(window->Bindings().Sync(), 0);
     w().LabelNapeti.SetCaption("U = 13.8 [V]");
