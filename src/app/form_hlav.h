@@ -217,7 +217,9 @@ class TFormHlav final : public UserEventSink {
     bool unitSilent_ = false;
     std::uint8_t statusCountdown_ = 0;
     bool closeRequested_ = false;
-    bool lastImageDirty_ = false;     // a recorded change not yet in the last-image file
+    bool lastImageDirty_ = false;  // a recorded change not yet in the last-image file
+    LivePoint liveColoursPoint_;   // the point the live colours were last shown for
+    bool liveColoursShown_ = false;
     bool writeFailureShown_ = false;  // the last failed write of it was told; none succeeded since
 };
 

@@ -178,7 +178,13 @@ void TFormHlav::KeepLastImage() {
 }
 
 void TFormHlav::ShowLivePoint() {
-    ShowLiveColours(ColoursFor(link_.UpdateLivePoint(window.CheckBoxTpsMapa.Checked())), window);
+    // The live colours are a function of the live point alone, and nothing else colours those
+    // controls: while the point stays, the tick has nothing to repaint.
+    const LivePoint& point = link_.UpdateLivePoint(window.CheckBoxTpsMapa.Checked());
+    if (liveColoursShown_ && point == liveColoursPoint_) return;
+    ShowLiveColours(ColoursFor(point), window);
+    liveColoursPoint_ = point;
+    liveColoursShown_ = true;
 }
 
 void TFormHlav::FormClose() {

@@ -106,7 +106,8 @@ class LinkReports {
     void Add(Args&&... args) {
         // Past the reserved room a deque keeps the slots already handed out in place.
         if (count_ >= kReserved && count_ - kReserved == more_.size()) more_.emplace_back();
-        Slot(count_).template emplace<Report>(std::forward<Args>(args)...);
+        // Braces: the reports are aggregates, and not every compiler builds them from parentheses.
+        Slot(count_).template emplace<Report>(Report{std::forward<Args>(args)...});
         ++count_;
     }
 

@@ -3,8 +3,7 @@
 //
 // Input: one control byte, then the 102 frame bytes, then bytes laid over the start-up set's image
 // (bytes 0..206). Control bit 0 turns the frame into a monitoring answer with a valid check byte,
-// so that most runs reach the decoding; bits 1 and 2 are the servo group's visibility and the TPS
-// map check box.
+// so that most runs reach the decoding; bit 2 is the TPS map check box.
 //
 // Checks: a refused frame changes nothing; an accepted one leaves both gauges within 0..100 and a
 // live point that names a column, a servo point and a throttle row of the tables; the unit's
@@ -61,17 +60,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const MessageTexts texts = MessagesFor(kEnglish);
     const MonitorState stateBefore{1234, 50, 2100, 0};
     MonitorState state = stateBefore;
-    MonitorDisplay display;
-    display.LabelRpm.text = "unchanged";
-    display.CGaugeRpm = 42;
-    display.CGaugeTps = 43;
-    const bool accepted = HandleMonitorFrame(frame, image, texts, control & 2, state, display);
+    MonitorReadout readout;
+    readout.engineSpeed.text = "unchanged";
+    readout.engineSpeedPercent = 42;
+    readout.throttlePercent = 43;
+    const bool accepted = HandleMonitorFrame(frame, image, texts, state, readout);
     if (!accepted) {
-        if (!Same(state, stateBefore) || display.LabelRpm.text != "unchanged" ||
-            display.CGaugeRpm != 42 || display.CGaugeTps != 43) {
+        if (!Same(state, stateBefore) || readout.engineSpeed.text != "unchanged" ||
+            readout.engineSpeedPercent != 42 || readout.throttlePercent != 43) {
             std::abort();
         }
-    } else if (!Within(display.CGaugeRpm, 0, 100) || !Within(display.CGaugeTps, 0, 100)) {
+    } else if (!Within(readout.engineSpeedPercent, 0, 100) ||
+               !Within(readout.throttlePercent, 0, 100)) {
         std::abort();
     }
 
