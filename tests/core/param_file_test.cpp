@@ -325,7 +325,10 @@ TEST(ParamFile, EveryPresetReadsBackWithoutLimits) {
 
 TEST(ParamFile, TruncatedAdvanceBlockRepeatsItsLastNumber) {
     std::string text = "VOLTARIS_KEY 75\r\nADVANCE";
-    for (int k = 0; k < 95; ++k) text += " " + std::to_string(k % 60);
+    for (int k = 0; k < 95; ++k) {
+        text += ' ';
+        text += std::to_string(k % 60);
+    }
     text += "\r\nSERVO_ENABLE 1";
     ParamImage image;
     ParseParameterFile(text, image);
