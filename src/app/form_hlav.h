@@ -29,6 +29,8 @@
 #include "link/device_link.h"
 #include "link/serial_port.h"
 #include "views/canvas.h"
+#include "views/cell_selection.h"
+#include "views/graph_state.h"
 
 namespace orvell {
 
@@ -84,6 +86,10 @@ class TFormHlav final : public UserEventSink {
     // Components of later work plug in here (views: marks, grid; the front: focus).
     EditorSeams seams;
     MessageTexts texts;
+    // The map views: the cell selection they share, the curve graph and the surface.
+    TSelcell selection;
+    TGraphAdv graph2d;
+    TGraphAdv graph3d;
 
     // Every user event enters here and runs the handler the event table names for it
     // (app/form_events.h); `event.handled` tells the front end the event was used.
