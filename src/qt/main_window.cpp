@@ -443,17 +443,17 @@ QWidget* MainWindow::BuildBikePage() {
     special->setObjectName(QStringLiteral("GroupBoxSpecial"));
     auto* inside = new QVBoxLayout(special);
     auto* head = new QGridLayout;
-    head->addWidget(MakeLabel(w.LabelSynchro, special), 0, 0);
-    // The method names are long: the list is as wide as the longest, so none is cut.
+    // The method names are long: the list has a row of its own across the group and is as wide
+    // as the longest name, so none is cut in any language.
+    head->addWidget(MakeLabel(w.LabelSynchro, special), 0, 0, 1, 2);
     auto* methods = static_cast<QComboBox*>(MakeCombo(w.ComboBoxSynchro, special, 22));
     methods->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    head->addWidget(methods, 0, 1);
-    head->setColumnStretch(1, 1);
-    head->addWidget(MakeLabel(w.LabelPocPalcu, special), 1, 0);
-    head->addWidget(MakeSpinRow(w.EditPocPalcu, w.UpDownPocPalcu, special, 40), 1, 1,
+    head->addWidget(methods, 1, 0, 1, 2);
+    head->addWidget(MakeLabel(w.LabelPocPalcu, special), 2, 0);
+    head->addWidget(MakeSpinRow(w.EditPocPalcu, w.UpDownPocPalcu, special, 40), 2, 1,
                     Qt::AlignLeft);
-    head->addWidget(MakeLabel(w.LabelPocKanalu, special), 2, 0);
-    head->addWidget(MakeSpinRow(w.EditPocKanalu, w.UpDownPocKanalu, special, 40), 2, 1,
+    head->addWidget(MakeLabel(w.LabelPocKanalu, special), 3, 0);
+    head->addWidget(MakeSpinRow(w.EditPocKanalu, w.UpDownPocKanalu, special, 40), 3, 1,
                     Qt::AlignLeft);
     head->setColumnStretch(1, 1);
     inside->addLayout(head);
