@@ -4,11 +4,16 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QWheelEvent>
+#include <fstream>
 
 #include "qt_fixture.h"
 
@@ -388,6 +393,45 @@ TEST_F(QtWindowTest, HintsGoToTheStatusBar) {
     QApplication::processEvents();
     EXPECT_EQ(Widget<QStatusBar>(w().StatusBar1)->currentMessage(),
               QStringLiteral("Speed - Round per Minute"));
+}
+
+}  // namespace
+}  // namespace orvell
+
+namespace orvell {
+namespace {
+
+// The offscreen screen (800 x 800) is smaller than the window's design size: a window saved far
+// off every screen opens inside the screen's free area, no larger than it, and the pages scroll.
+TEST(QtSmallScreen, TheWindowOpensOnTheScreenAndItsContentScrolls) {
+    EnsureApplication();
+    ForgetPortOverrides();
+    testing::TempFolder folder;
+    {
+        std::ofstream ini(folder.Path() / std::string(kSettingsFileName));
+        ini << "[FORM_HLAV]\nLeft=5000\nTop=-3000\nWidth=1400\nHeight=1100\n";
+    }
+    sim::SimulatedUnit unit;
+    testing::UnitLine line{unit};
+    Front front(FormOptions{folder.Path(), {}, &line});
+    MainWindow& window = *front.window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(400);  // the fit waits for the frame
+
+    const QRect available = window.screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(window.frameGeometry())) << available.width() << "x"
+                                                            << available.height();
+    auto* scroll = window.findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    // The screen is narrower than the pages: they scroll sideways.
+    EXPECT_GT(scroll->horizontalScrollBar()->maximum(), 0)
+        << window.width() << "x" << window.height() << " content " << scroll->widget()->height()
+        << " screen " << available.width() << "x" << available.height();
+    // The menu and the monitor column stay reachable: the menu is above the scrolled pages.
+    EXPECT_TRUE(window.menuBar()->isVisible());
+    EXPECT_GE(window.menuBar()->mapTo(&window, QPoint(0, 0)).y(), 0);
+    window.close();
 }
 
 }  // namespace
