@@ -18,25 +18,7 @@ namespace orvell {
 
 namespace {
 
-constexpr std::string_view kPortsSection = "PORTS";
 constexpr int kPageCount = 4;
-
-// "COM5=/dev/ttyS9" entries; keys that do not name a COM number are not ours.
-std::map<int, std::string> PortOverrides(const IniFile& ini) {
-    std::map<int, std::string> ports;
-    for (const auto& [key, path] : ini.ReadSection(kPortsSection)) {
-        if (key.size() < 4) continue;
-        bool com = true;
-        for (std::size_t i = 0; i < 3; ++i) {
-            com = com && std::toupper(static_cast<unsigned char>(key[i])) == "COM"[i];
-        }
-        int n = 0;
-        const char* end = key.data() + key.size();
-        const auto [ptr, ec] = std::from_chars(key.data() + 3, end, n);
-        if (com && ec == std::errc{} && ptr == end && n >= 1 && n <= kComPortCount) ports[n] = path;
-    }
-    return ports;
-}
 
 }  // namespace
 

@@ -3,8 +3,12 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <cctype>
+#include <charconv>
 #include <cstdlib>
 #include <system_error>
+
+#include "link/port_map.h"
 
 namespace orvell {
 
@@ -97,6 +101,23 @@ SettingsWriteOutcome WriteSettings(const SettingsPaths& paths, const Settings& s
     IniFile ini = IniFile::Load(paths.settingsFile);
     WriteSettings(ini, settings);
     return {ini.Save(paths.settingsFile), WriteLastImageFile(paths.lastImageFile, image)};
+}
+
+std::map<int, std::string> PortOverrides(const IniFile& ini) {
+    constexpr std::string_view kPortsSection = "PORTS";
+    std::map<int, std::string> ports;
+    for (const auto& [key, path] : ini.ReadSection(kPortsSection)) {
+        if (key.size() < 4) continue;
+        bool com = true;
+        for (std::size_t i = 0; i < 3; ++i) {
+            com = com && std::toupper(static_cast<unsigned char>(key[i])) == "COM"[i];
+        }
+        int n = 0;
+        const char* end = key.data() + key.size();
+        const auto [ptr, ec] = std::from_chars(key.data() + 3, end, n);
+        if (com && ec == std::errc{} && ptr == end && n >= 1 && n <= kComPortCount) ports[n] = path;
+    }
+    return ports;
 }
 
 }  // namespace orvell

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -46,6 +47,9 @@ std::filesystem::path SettingsFolder();
 SettingsPaths SettingsPathsIn(const std::filesystem::path& folder);
 
 void ReadSettings(const IniFile& ini, Settings& settings);
+// The device files the [PORTS] section gives COM numbers ("COM5=/dev/ttyS9"); keys that do not
+// name a COM number are not ours.
+std::map<int, std::string> PortOverrides(const IniFile& ini);
 void WriteSettings(IniFile& ini, const Settings& settings);
 
 // Reads both files; a failure leaves the values as they were. A damaged last-image file is

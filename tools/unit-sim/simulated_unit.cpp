@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "core/bike_presets.h"
+#include "core/consistency_rules.h"
 #include "link/monitor.h"
 
 namespace orvell::sim {
@@ -45,7 +46,9 @@ SimulatedUnit::SimulatedUnit(UnitOptions options)
     block0_ = {'O', 'R', 'V', 7, 11, 'D' + 'e' + 'c' - 256, 26, 8, 30};
     const std::size_t n = std::min<std::size_t>(options_.programText.size(), 30);
     std::copy_n(options_.programText.begin(), n, block0_.begin() + 16);
+    // A unit holds what the tool programmed into it: the start-up set as the rules leave it.
     ApplyStartupSet(stored_);
+    ConsistencyRules().ApplyConsistencyRules(stored_);
 }
 
 std::span<const std::uint8_t, kBlockSize> SimulatedUnit::Block(int n) const {

@@ -1,0 +1,204 @@
+// orvell-cli's commands against the simulated unit on an in-process line, and on files.
+#include "tools/cli/cli.h"
+
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "core/bike_presets.h"
+#include "core/consistency_rules.h"
+#include "core/param_file.h"
+#include "link_fakes.h"
+#include "temp_folder.h"
+
+extern char** environ;
+
+namespace orvell {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// One simulated unit on its line, driven by the command's own ticks.
+struct Bench {
+    explicit Bench(sim::UnitOptions options = {}) : unit(options), line(unit) {
+        env.port = &line;
+        env.waitTick = [this] { line.DeliverTick(); };
+    }
+    Outcome Run(std::vector<std::string> args) {
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = cli::Run(args, out, err, env);
+        return {status, out.str(), err.str()};
+    }
+    sim::SimulatedUnit unit;
+    testing::UnitLine line;
+    cli::Environment env;
+};
+
+std::string Path(const testing::TempFolder& folder, const char* name) {
+    return (folder.Path() / name).string();
+}
+
+// A consistent set with one change from the start-up set, as a file.
+std::string WriteSet(const testing::TempFolder& folder, const char* name, int baseAdvance,
+                     int cell = -1) {
+    ParamImage image;
+    ApplyStartupSet(image);
+    image.SetBaseAdvance(static_cast<std::uint8_t>(baseAdvance));
+    if (cell >= 0) image.MapCell(cell / 10, cell % 10) = 44;
+    ConsistencyRules().ApplyConsistencyRules(image);
+    const std::string path = Path(folder, name);
+    EXPECT_TRUE(WriteParameterFile(path, image));
+    return path;
+}
+
+TEST(Cli, ReadThenProgramIntoAnotherUnitGivesTheSameSet) {
+    testing::TempFolder folder;
+    Bench first;
+    const std::string tuned = WriteSet(folder, "tuned.ign", 12, 57);
+    EXPECT_EQ(first.Run({"program", tuned}).status, cli::kExitOk);
+    const std::string read = Path(folder, "read.ign");
+    const Outcome r = first.Run({"read", read});
+    ASSERT_EQ(r.status, cli::kExitOk) << r.err;
+
+    Bench second;
+    EXPECT_EQ(second.Run({"verify", read}).status, cli::kExitDifferent);
+    EXPECT_EQ(second.Run({"program", read}).status, cli::kExitOk);
+    EXPECT_EQ(second.Run({"verify", read}).status, cli::kExitOk);
+    for (int block : {1, 2}) {
+        const auto a = first.unit.Block(block);
+        const auto b = second.unit.Block(block);
+        EXPECT_TRUE(std::equal(a.begin(), a.end(), b.begin())) << "block " << block;
+    }
+}
+
+TEST(Cli, LinkFailuresAreErrorsWithOneClearLine) {
+    testing::TempFolder folder;
+    const std::string set = WriteSet(folder, "set.ign", 10);
+    struct Case {
+        const char* name;
+        sim::UnitOptions unit;
+        std::vector<std::string> args;
+        const char* says;
+    };
+    sim::UnitOptions silent;
+    silent.silent = true;
+    sim::UnitOptions older;
+    older.version = 74;
+    const Case cases[] = {
+        {"silent unit", silent, {"verify", set}, "no answer from the unit"},
+        {"other version", older, {"program", set}, "Unmatched version"},
+        {"other version, info", older, {"info"}, "Unmatched version"},
+        {"missing file", {}, {"program", Path(folder, "none.ign")}, "cannot open"},
+        {"usage", {}, {"program"}, "needs one file"},
+    };
+    for (const Case& c : cases) {
+        Bench bench(c.unit);
+        const Outcome o = bench.Run(c.args);
+        EXPECT_EQ(o.status, cli::kExitError) << c.name;
+        EXPECT_NE(o.err.find(c.says), std::string::npos) << c.name << ": " << o.err;
+    }
+    Bench absent;
+    absent.line.present = {"/dev/somewhere-else"};
+    const Outcome o = absent.Run({"--port", "/dev/ttyUSB7", "info"});
+    EXPECT_EQ(o.status, cli::kExitError);
+    EXPECT_NE(o.err.find("Com opening error!"), std::string::npos) << o.err;
+    EXPECT_EQ(absent.line.openedPaths.back(), "/dev/ttyUSB7");
+}
+
+// An echo of the programmed set damaged in a way the check byte cannot see (the same bit in two
+// bytes), on every answer, must never end in success, whichever bytes it hits.
+TEST(Cli, ADamagedEchoNeverGivesSuccess) {
+    testing::TempFolder folder;
+    const std::string set = WriteSet(folder, "set.ign", 14);
+    for (const std::size_t at : {std::size_t{5}, std::size_t{40}, std::size_t{80}}) {
+        Bench bench;
+        bench.line.tamper = [at](const Frame&, Frame& answer) {
+            const int block = answer[0] & command::kBlockMask;
+            if (block != 1 && block != 2) return;  // only answers about parameter blocks
+            answer[at] ^= 0x10;
+            answer[at + 1] ^= 0x10;
+        };
+        EXPECT_NE(bench.Run({"program", set}).status, cli::kExitOk) << at;
+    }
+}
+
+TEST(Cli, ShowAndDiffOnFiles) {
+    testing::TempFolder folder;
+    const std::string a = WriteSet(folder, "a.ign", 10);
+    const std::string b = WriteSet(folder, "b.ign", 12, 57);
+    Bench bench;
+    const Outcome shown = bench.Run({"show", a});
+    EXPECT_EQ(shown.status, cli::kExitOk);
+    EXPECT_NE(shown.out.find("Base advance [°]: 10"), std::string::npos) << shown.out;
+    EXPECT_NE(shown.out.find("  TPS \\ rpm"), std::string::npos);
+    const Outcome json = bench.Run({"show", "--json", b});
+    EXPECT_NE(json.out.find("\"key\": \"base_advance\", \"name\": \"Base advance\", \"unit\": "
+                            "\"°\", \"values\": [12]"),
+              std::string::npos)
+        << json.out;
+
+    struct Case {
+        std::string left, right;
+        int status;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {a, a, cli::kExitOk, {}},
+        {a, b, cli::kExitDifferent,
+         {"Base advance [°]: 10 -> 12",
+          "Advance map, throttle 30% (row 6), column 8 [°]: 32 -> 44"}},
+    };
+    for (const Case& c : cases) {
+        const Outcome o = bench.Run({"diff", c.left, c.right});
+        EXPECT_EQ(o.status, c.status);
+        std::string expected;
+        for (const std::string& line : c.lines) expected += line + "\n";
+        EXPECT_EQ(o.out, expected);
+    }
+    {
+        std::ofstream(Path(folder, "picture.ign")) << "\x89PNG\r\n";
+    }
+    const Outcome notASet = bench.Run({"diff", a, Path(folder, "picture.ign")});
+    EXPECT_EQ(notASet.status, cli::kExitError);
+    EXPECT_NE(notASet.err.find("holds no parameter set"), std::string::npos) << notASet.err;
+}
+
+
+// The programs themselves over a pseudo-terminal, at the real pace: what a script sees.
+TEST(CliProcess, ReadsAndVerifiesTheSimulatorOverAPty) {
+    testing::TempFolder folder;
+    const std::string link = Path(folder, "unit");
+    std::vector<std::string> args = {ORVELL_UNIT_SIM, "--link", link};
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    pid_t sim = 0;
+    ASSERT_EQ(::posix_spawn(&sim, argv[0], nullptr, nullptr, argv.data(), environ), 0);
+    for (int i = 0; i < 1000 && !std::filesystem::exists(link); ++i) ::poll(nullptr, 0, 5);
+
+    const std::string file = Path(folder, "read.ign");
+    const auto run = [&](const std::string& command) {
+        const int status = std::system((std::string(ORVELL_CLI) + " --port " + link + " " +
+                                        command + " 2>/dev/null").c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    EXPECT_EQ(run("read " + file), cli::kExitOk);
+    EXPECT_EQ(run("verify " + file), cli::kExitOk);
+    EXPECT_EQ(run("verify " + WriteSet(folder, "other.ign", 17)), cli::kExitDifferent);
+
+    ::kill(sim, SIGTERM);
+    ::waitpid(sim, nullptr, 0);
+}
+
+}  // namespace
+}  // namespace orvell
