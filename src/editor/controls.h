@@ -139,6 +139,8 @@ struct TabSheet : Control {
 // A drawing surface (`ImageSelect`, `GrafAdv`, ...); the views paint it, the model places it.
 struct ImageSurface : Control {
     ImageSurface() : Control(ControlKind::Image) {}
+    // The picture changed: the front end paints it again.
+    void Invalidate() { Touch(); }
 };
 // The column step buttons under the map; they have a down and an up half.
 struct SpinButton : Control {
