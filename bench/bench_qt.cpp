@@ -3,11 +3,15 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
 #include <QStyleFactory>
 
 #include <filesystem>
 
 #include "qt/front.h"
+#include "qt/qt_canvas.h"
+#include "views/surface_view.h"
 
 namespace orvell {
 namespace {
@@ -118,6 +122,49 @@ void BM_BuildAndShowWindow(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BuildAndShowWindow)->Unit(benchmark::kMillisecond);
+
+// One repaint of the 3D surface and its colour scale through the Qt canvas, with a live point,
+// the map on and a marked rectangle: what the tick pays at most once per redraw request.
+void BM_SurfaceRepaint(benchmark::State& state) {
+    Bench& f = TheFront();
+    f.form.window.CheckBoxTpsMapa.SetChecked(true);
+    f.form.image.SetTpsMapFlag(1);
+    for (int r = 3; r <= 6; ++r) {
+        for (int c = 2; c <= 5; ++c)
+            f.form.selection.cellFlags[static_cast<std::size_t>(10 * r + c)] = 1;
+    }
+    f.form.editorState.redrawRequest = kRedrawRescale;
+    f.form.DrawSurfaceViews();
+    const ImageSurface& surface = f.form.window.Graf3DAdv;
+    const ImageSurface& scale = f.form.window.CMap3DAdv;
+    QImage surfaceImage(surface.Width(), surface.Height(), QImage::Format_ARGB32_Premultiplied);
+    QImage scaleImage(scale.Width(), scale.Height(), QImage::Format_ARGB32_Premultiplied);
+    const QPalette palette = f.window->palette();
+    for (auto _ : state) {
+        {
+            QPainter painter(&surfaceImage);
+            QtCanvas canvas(painter, palette, surface.Width(), surface.Height());
+            f.form.PaintSurface(surface, canvas);
+        }
+        QPainter painter(&scaleImage);
+        QtCanvas canvas(painter, palette, scale.Width(), scale.Height());
+        f.form.PaintSurface(scale, canvas);
+    }
+}
+BENCHMARK(BM_SurfaceRepaint)->Unit(benchmark::kMillisecond);
+
+// The projection, axis ends and colour table, once per change of view or data.
+void BM_SurfaceProjection(benchmark::State& state) {
+    Bench& f = TheFront();
+    TGraphAdv graph;
+    int x = 0;
+    for (auto _ : state) {
+        ComputeSurfaceProjection(graph, f.form.image, {x, -8, 0}, 461, 420);
+        x = x == 36 ? -36 : x + 1;
+        benchmark::DoNotOptimize(graph);
+    }
+}
+BENCHMARK(BM_SurfaceProjection)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace orvell

@@ -203,6 +203,29 @@ constexpr std::array kRoutes = {
     // "+" and "-" on the map page's buttons, check boxes and view switches.
     EventRoute{K::Key, WithRole<Role::AdvanceKeys>, '+', CallKey<&F::AdvanceKeyPress>},
     EventRoute{K::Key, WithRole<Role::AdvanceKeys>, '-', CallKey<&F::AdvanceKeyPress>},
+
+    // The 3D surface: its view controls, and the mouse turning it.
+    EventRoute{K::Change, One<&W::TrackBarX>, 0, Call<&F::OnTrackXChange>},
+    EventRoute{K::Change, One<&W::TrackBarY>, 0, Call<&F::OnTrackYChange>},
+    EventRoute{K::Change, One<&W::TrackBarZ>, 0, Call<&F::OnTrackZChange>},
+    EventRoute{K::Click, One<&W::A3DviewISO>, 0, Call<&F::A3DviewISOClick>},
+    EventRoute{K::Click, One<&W::A3DviewTOP>, 0, Call<&F::A3DviewTOPClick>},
+    EventRoute{K::Change, One<&W::CheckFill>, 0, Call<&F::CheckFillClick>},
+    EventRoute{K::Change, One<&W::CheckColorMap>, 0, Call<&F::CheckColorMapClick>},
+    EventRoute{K::MouseDown, One<&W::Graf3DAdv>, 0,
+               [](F& f, UserEvent& e, int) { f.G3DAdvMouseDown(e.button, e.x, e.y); }},
+    EventRoute{K::MouseMove, One<&W::Graf3DAdv>, 0,
+               [](F& f, UserEvent& e, int) { f.G3DAdvMouseMove(e.x, e.y); }},
+    EventRoute{K::MouseUp, One<&W::Graf3DAdv>, 0,
+               [](F& f, UserEvent& e, int) { f.G3DAdvMouseUp(e.button, e.x, e.y); }},
+    EventRoute{K::MouseLeave, One<&W::Graf3DAdv>, 0, Call<&F::G3DAdvMouseLeave>},
+    // Temporary, until the views' shared wheel step exists: in the 3D view the window's wheel
+    // steps the live cell under the surface.
+    EventRoute{K::Wheel, One<&W::FormHlav>, 0,
+               [](F& f, UserEvent& e, int) {
+                   e.handled = f.window.MapMode() == kMapModeGraph3D &&
+                               f.SurfaceWheel(e.wheelDelta, e.x, e.y);
+               }},
 };
 
 // Choosing the entry of a list or radio group that is already chosen changes nothing, so it
@@ -246,6 +269,10 @@ void TFormHlav::HandleEvent(UserEvent& event) {
 }
 
 void TFormHlav::PaintSurface(const ImageSurface& surface, Canvas& canvas) const {
+    if (&surface == &window.Graf3DAdv || &surface == &window.CMap3DAdv) {
+        PaintSurfaceView(surface, canvas);
+        return;
+    }
     // The selection image lies under the grid unframed; the graphs and the colour scale get a
     // thin frame.
     PaintBlankSurface(canvas, surface.Color(), &surface != &window.ImageSelect);

@@ -204,8 +204,9 @@ void TFormHlav::TakeLinkReports() {
 
 LiveOperatingPoint TFormHlav::ShellSeams::LivePoint() const {
     const orvell::LivePoint& p = form_.link_.LiveOperatingPoint();
-    return {p.rpmColumn, p.throttleRow, p.servoPoint, p.belowMap,
-            form_.link_.Monitor().liveTpsVoltage};
+    const MonitorState& m = form_.link_.Monitor();
+    return {p.rpmColumn, p.throttleRow, p.servoPoint, p.belowMap, m.liveTpsVoltage,
+            m.liveEngineSpeed, m.liveThrottle <= 100 ? m.liveThrottle : 0};
 }
 
 void TFormHlav::ShellSeams::StartProgramTransfer() {

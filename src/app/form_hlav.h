@@ -189,6 +189,28 @@ class TFormHlav final : public UserEventSink {
     void SpeedButtonZpetClick() { editor_.Undo(); }
     void SpeedButtonZnovuClick() { editor_.Redo(); }
 
+    // The 3D surface (app/form_map_surface.cpp). A new track bar position, also one the program
+    // set, recomputes the projection; the check boxes only repaint.
+    void OnTrackXChange() { editorState.redrawRequest |= kRedrawRescale; }
+    void OnTrackYChange() { editorState.redrawRequest |= kRedrawRescale; }
+    void OnTrackZChange() { editorState.redrawRequest |= kRedrawRescale; }
+    void A3DviewISOClick();
+    void A3DviewTOPClick();
+    void CheckFillClick() { editorState.redrawRequest |= kRedrawRepaint; }
+    void CheckColorMapClick() { editorState.redrawRequest |= kRedrawRepaint; }
+    // The pointer in the pixels of `Graf3DAdv`; `button` is the one that went down or up.
+    void G3DAdvMouseDown(unsigned button, int x, int y);
+    void G3DAdvMouseMove(int x, int y);
+    void G3DAdvMouseUp(unsigned button, int x, int y);
+    void G3DAdvMouseLeave();
+    // The wheel in the 3D view, the pointer on the screen: steps the live cell; true when used.
+    bool SurfaceWheel(int delta, int screenX, int screenY);
+    // Recomputes the projection when the redraw request asks for it and has both surfaces
+    // painted again; the request itself is cleared by the caller.
+    void DrawSurfaceViews();
+    // The operating point of the running engine as the map views show it.
+    LiveMapPoint CurrentLiveMapPoint() const;
+
   private:
     // Message boxes put a running transfer back to Idle first: the tick runs on behind them.
     void ShowMessage(const std::string& text);
@@ -209,6 +231,10 @@ class TFormHlav final : public UserEventSink {
     void StatusTick();
     void ShowLivePoint();
     void KeepLastImage();
+    void PaintSurfaceView(const ImageSurface& surface, Canvas& canvas) const;
+    // Until the views' shared redraw step exists: the surface follows the live point and the
+    // redraw request at every tick.
+    void SurfaceTick();
 
     SerialPort& port_;
     DeviceLink link_;

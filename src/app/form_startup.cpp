@@ -139,6 +139,7 @@ void TFormHlav::Timer1Timer() {
     }
     if (window.LabelSpojeni.Visible()) window.LabelVersion.SetVisible(false);
     ShowLivePoint();
+    SurfaceTick();
     KeepLastImage();
 }
 

@@ -10,7 +10,15 @@
 
 namespace orvell {
 
+class Control;
+
 enum class Answer { Yes, No, Cancel };
+
+struct ScreenPoint {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const ScreenPoint&, const ScreenPoint&) = default;
+};
 
 struct ScreenSize {
     int width = 0;
@@ -46,6 +54,8 @@ class PlatformServices {
 
     // Pointer warp in screen coordinates, and the screen's size for centring the window.
     virtual void SetPointerPos(int x, int y) = 0;
+    // A screen position in the pixels of a control (its top-left corner is 0, 0).
+    virtual ScreenPoint MapFromScreen(const Control& control, int x, int y) const = 0;
     virtual ScreenSize Screen() const = 0;
     // The available area of every present screen, the primary one first. By default the whole
     // of the one screen `Screen` reports.

@@ -11,6 +11,8 @@ struct LiveOperatingPoint {
     int servoPoint = 0;     // 0..9
     bool belowMap = false;  // engine speed below the first rpm breakpoint
     int tpsMillivolts = 0;
+    int engineSpeed = 0;  // rpm; 0 while none has been received
+    int throttlePercent = 0;
 };
 
 class LivePointSource {

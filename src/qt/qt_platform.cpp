@@ -18,6 +18,8 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "qt/main_window.h"
+
 namespace orvell {
 
 namespace {
@@ -88,6 +90,14 @@ bool QtPlatformServices::CtrlDown() const {
 
 void QtPlatformServices::SetPointerPos(int x, int y) {
     QCursor::setPos(x, y);
+}
+
+ScreenPoint QtPlatformServices::MapFromScreen(const Control& control, int x, int y) const {
+    auto* main = dynamic_cast<MainWindow*>(window_);
+    const QWidget* widget = main != nullptr ? main->Bindings().WidgetOf(control) : nullptr;
+    if (widget == nullptr) return {x, y};
+    const QPoint local = widget->mapFromGlobal(QPoint(x, y));
+    return {local.x(), local.y()};
 }
 
 ScreenSize QtPlatformServices::Screen() const {

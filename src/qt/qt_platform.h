@@ -23,6 +23,7 @@ class QtPlatformServices : public PlatformServices {
     bool ShiftDown() const override;
     bool CtrlDown() const override;
     void SetPointerPos(int x, int y) override;
+    ScreenPoint MapFromScreen(const Control& control, int x, int y) const override;
     ScreenSize Screen() const override;
     std::vector<ScreenArea> ScreenAreas() const override;
     void ShowAboutWindow(std::string_view title) override;

@@ -40,6 +40,10 @@ class FakePlatform : public PlatformServices {
     bool ShiftDown() const override { return shift; }
     bool CtrlDown() const override { return ctrl; }
     void SetPointerPos(int x, int y) override { pointer = {x, y}; }
+    // Every control lies with its top-left corner at `controlOrigin` on the screen.
+    ScreenPoint MapFromScreen(const Control&, int x, int y) const override {
+        return {x - controlOrigin.x, y - controlOrigin.y};
+    }
     ScreenSize Screen() const override { return screen; }
     void ShowAboutWindow(std::string_view title) override { aboutTitles.emplace_back(title); }
     bool OpenDocument(const std::filesystem::path& path) override {
@@ -62,6 +66,7 @@ class FakePlatform : public PlatformServices {
     bool ctrl = false;
     bool documentOpens = true;
     ScreenSize screen{1920, 1080};
+    ScreenPoint controlOrigin{100, 200};
     std::filesystem::path executableDir = "/opt/orvell/";
 
     std::vector<std::string> messages;

@@ -21,6 +21,60 @@ void RunFor(int ms) {
     while (clock.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
+void Send(orvell::TFormHlav& form, orvell::EventKind kind, orvell::Control& sender) {
+    orvell::UserEvent event;
+    event.kind = kind;
+    event.sender = &sender;
+    form.HandleEvent(event);
+}
+
+// The 3D surface as the user turns and switches it: ISO, TOP, without fill and colours, and
+// with a marked rectangle. Returns the number of pictures that could not be written.
+int SurfaceShots(orvell::Front& front, const QString& folder, const QString& suffix) {
+    using orvell::EventKind;
+    orvell::TFormHlav& form = front.form;
+    orvell::WindowModel& w = form.window;
+    w.PageControl1.SetActivePageIndex(orvell::kPageAdvance);
+    Send(form, EventKind::Click, w.AMapModeGraph3D);
+    QWidget* box = front.window->Bindings().WidgetOf(w.Graf3DAdv)->parentWidget();
+    int failures = 0;
+    const auto shot = [&](const char* name) {
+        front.window->Bindings().Sync();
+        RunFor(400);
+        const QString file =
+            QStringLiteral("%1/surface-%2-%3.png").arg(folder, QLatin1String(name), suffix);
+        if (!box->grab().save(file)) ++failures;
+    };
+    shot("iso");
+    Send(form, EventKind::Click, w.A3DviewTOP);
+    shot("top");
+    Send(form, EventKind::Click, w.A3DviewISO);
+    Send(form, EventKind::Change, w.CheckFill);  // the events carry "unchecked"
+    Send(form, EventKind::Change, w.CheckColorMap);
+    shot("plain");
+    orvell::UserEvent fill;
+    fill.kind = EventKind::Change;
+    fill.sender = &w.CheckFill;
+    fill.checked = true;
+    form.HandleEvent(fill);
+    shot("nocolour");
+    fill.sender = &w.CheckColorMap;
+    form.HandleEvent(fill);
+    // Rows 3..6 by columns 2..5 marked, as the grid or the curve graph would mark them.
+    for (int r = 3; r <= 6; ++r) {
+        for (int c = 2; c <= 5; ++c) {
+            const bool corner = (r == 3 || r == 6) && (c == 2 || c == 5);
+            form.selection.cellFlags[static_cast<std::size_t>(10 * r + c)] =
+                static_cast<std::int16_t>(orvell::TSelcell::FlagMarked |
+                                          (corner ? orvell::TSelcell::FlagCorner : 0));
+        }
+    }
+    form.selection.state = orvell::TSelcell::SelectionPresent;
+    form.editorState.redrawRequest |= orvell::kRedrawRepaint;
+    shot("marked");
+    return failures;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -52,6 +106,7 @@ int main(int argc, char** argv) {
                 QStringLiteral("%1/%2-%3.png").arg(folder, QLatin1String(pages[page]), suffix);
             if (!front.window->grab().save(name)) ++failures;
         }
+        failures += SurfaceShots(front, folder, suffix);
         front.window->close();
     }
     std::filesystem::remove_all(settings);
