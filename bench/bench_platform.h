@@ -15,6 +15,7 @@ class InertPlatform : public PlatformServices {
   public:
     void ShowMessage(const std::string&) override {}
     Answer AskYesNoCancel(const std::string&) override { return Answer::Cancel; }
+    void ShowError(const std::string&, const std::string&) override {}
     std::optional<std::filesystem::path> OpenFileDialog(const std::filesystem::path&) override {
         return std::nullopt;
     }

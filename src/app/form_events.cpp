@@ -200,6 +200,17 @@ constexpr std::array kRoutes = {
     EventRoute{K::Wheel, AnyOf<ControlKind::UpDown>, 0,
                [](F& f, UserEvent& e, int) { WheelOnSpinner(f, e, static_cast<UpDown*>(e.sender)); }},
 
+    // The map grid: a band dragged on the selection image marks cells; interpolation fills a
+    // marked rectangle; entering the map page sets the grid up.
+    EventRoute{K::MouseDown, One<&W::ImageSelect>, 0,
+               [](F& f, UserEvent& e, int) { f.OnImageSelMouseDown(e.x, e.y); }},
+    EventRoute{K::MouseMove, One<&W::ImageSelect>, 0,
+               [](F& f, UserEvent& e, int) { f.OnImageSelMouseMove(e.x, e.y); }},
+    EventRoute{K::MouseUp, One<&W::ImageSelect>, 0, Call<&F::OnImageSelMouseUp>},
+    EventRoute{K::MouseLeave, One<&W::ImageSelect>, 0, Call<&F::OnImageSelMouseLeave>},
+    EventRoute{K::Click, One<&W::Interpolation>, 0, Call<&F::DoInterpolation>},
+    EventRoute{K::Change, One<&W::PageControl1>, 0, Call<&F::PageControl1Change>},
+
     // "+" and "-" on the map page's buttons, check boxes and view switches.
     EventRoute{K::Key, WithRole<Role::AdvanceKeys>, '+', CallKey<&F::AdvanceKeyPress>},
     EventRoute{K::Key, WithRole<Role::AdvanceKeys>, '-', CallKey<&F::AdvanceKeyPress>},
@@ -271,6 +282,10 @@ void TFormHlav::HandleEvent(UserEvent& event) {
 void TFormHlav::PaintSurface(const ImageSurface& surface, Canvas& canvas) const {
     if (&surface == &window.Graf3DAdv || &surface == &window.CMap3DAdv) {
         PaintSurfaceView(surface, canvas);
+        return;
+    }
+    if (&surface == &window.ImageSelect) {
+        PaintGridSelection(canvas);
         return;
     }
     // The selection image lies under the grid unframed; the graphs and the colour scale get a

@@ -37,6 +37,8 @@ TFormHlav::TFormHlav(PlatformServices& platform, FormOptions options)
     seams.live = &shellSeams_;
     seams.transfer = &shellSeams_;
     seams.recorder = &shellSeams_;
+    seams.marks = &gridSeams_;
+    seams.grid = &gridSeams_;
     LoadMessages(boundedSettings.languageIndex, texts);
     rules.ResetAxisMemory();
     editorState.redrawRequest = kRedrawRescale;
@@ -77,6 +79,11 @@ void TFormHlav::StatusTick() {
 void TFormHlav::ShowMessage(const std::string& text) {
     link_.GetTransfer().Abandon();
     platform_.ShowMessage(text);
+}
+
+void TFormHlav::ShowError(const std::string& text, const std::string& caption) {
+    link_.GetTransfer().Abandon();
+    platform_.ShowError(text, caption);
 }
 
 Answer TFormHlav::AskYesNoCancel(const std::string& text) {

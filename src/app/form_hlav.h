@@ -63,8 +63,22 @@ class TFormHlav final : public UserEventSink {
         TFormHlav& form_;
     };
 
+    // The map grid as the editor reaches it: the cell marks and the grid's set-up.
+    class GridSeams final : public CellMarks, public MapGridView {
+      public:
+        explicit GridSeams(TFormHlav& form) : form_(form) {}
+        bool SelectionPresent() const override;
+        bool CellSelected(int cell) const override;
+        void LayoutGridCells() override;
+        void DrawSelection() override;
+
+      private:
+        TFormHlav& form_;
+    };
+
     NullSeams noSeams_;  // the seams of later components point at it until they plug in
     ShellSeams shellSeams_{*this};
+    GridSeams gridSeams_{*this};
     PlatformServices& platform_;
     FormOptions options_;
     SettingsPaths paths_;
@@ -185,6 +199,20 @@ class TFormHlav final : public UserEventSink {
     void AMapModeGraphClick() { editor_.MapModeClick(); }
     void AMapModeGraph3DClick() { editor_.MapModeClick(); }
 
+    // The map grid and the cell selection on its image (app/form_map_grid.cpp). A press on
+    // `ImageSelect` with any button starts a band, a move drags it, the release marks.
+    void LayoutGridCells();
+    void DrawSelection() { window.ImageSelect.Invalidate(); }
+    void OnImageSelMouseDown(int x, int y);
+    void OnImageSelMouseMove(int x, int y);
+    void OnImageSelMouseUp();
+    void OnImageSelMouseLeave() {}  // the band goes on while the button is held
+    // The focus entered the "Advance Map" page.
+    void OnEnterAdvanceMap();
+    void PageControl1Change();
+    // `Interpolation`: fills the marked rectangle, or tells the user it is none.
+    void DoInterpolation();
+
     // Undo (`SpeedButtonZpet`, `MenuZpet`) and redo (`SpeedButtonZnovu`, `MenuZnovu`).
     void SpeedButtonZpetClick() { editor_.Undo(); }
     void SpeedButtonZnovuClick() { editor_.Redo(); }
@@ -215,6 +243,8 @@ class TFormHlav final : public UserEventSink {
     // Message boxes put a running transfer back to Idle first: the tick runs on behind them.
     void ShowMessage(const std::string& text);
     Answer AskYesNoCancel(const std::string& text);
+    void ShowError(const std::string& text, const std::string& caption);
+    void PaintGridSelection(Canvas& canvas) const;
     void ShowTitle();
     void SwitchLanguage(int language);
     void BikeSelectionChange();

@@ -40,6 +40,8 @@ class PlatformServices {
     // Modal boxes; the 55 ms tick keeps running while they are open.
     virtual void ShowMessage(const std::string& text) = 0;
     virtual Answer AskYesNoCancel(const std::string& text) = 0;
+    // An error: the error icon, an OK button and a caption of its own.
+    virtual void ShowError(const std::string& text, const std::string& caption) = 0;
 
     // File dialogs for parameter files. `startFile` is the full path the dialog begins with.
     // The save dialog asks before overwriting. Empty result: the user cancelled.

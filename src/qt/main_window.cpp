@@ -563,7 +563,7 @@ QWidget* MainWindow::BuildAdvancePage() {
     }
 
     // The surface view's own controls, beside its colour scale.
-    auto* surfacePanel = new QWidget(box);
+    auto* surfacePanel = new ChildPanel(box);
     surfacePanel->setGeometry(476, 300, 168, 132);
     auto* panel = new QGridLayout(surfacePanel);
     panel->setContentsMargins(0, 0, 0, 0);

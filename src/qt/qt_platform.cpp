@@ -45,6 +45,12 @@ void QtPlatformServices::ShowMessage(const std::string& text) {
     box.exec();
 }
 
+void QtPlatformServices::ShowError(const std::string& text, const std::string& caption) {
+    QMessageBox box(QMessageBox::Critical, QString::fromStdString(caption),
+                    QString::fromStdString(text), QMessageBox::Ok, window_);
+    box.exec();
+}
+
 Answer QtPlatformServices::AskYesNoCancel(const std::string& text) {
     QMessageBox box(QMessageBox::Question, QApplication::applicationName(),
                     QString::fromStdString(text),

@@ -16,6 +16,7 @@ class QtPlatformServices : public PlatformServices {
 
     void ShowMessage(const std::string& text) override;
     Answer AskYesNoCancel(const std::string& text) override;
+    void ShowError(const std::string& text, const std::string& caption) override;
     std::optional<std::filesystem::path> OpenFileDialog(
         const std::filesystem::path& startFile) override;
     std::optional<std::filesystem::path> SaveFileDialog(

@@ -2,6 +2,7 @@
 
 #include "qt/qt_canvas.h"
 
+#include <QChildEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOption>
@@ -81,6 +82,31 @@ void SpinArrows::wheelEvent(QWheelEvent* event) {
     if (delta == 0 || !onWheel) return;
     onWheel(delta);
     event->accept();
+}
+
+void ChildPanel::childEvent(QChildEvent* event) {
+    QWidget::childEvent(event);
+    if (!event->child()->isWidgetType()) return;
+    if (event->added()) event->child()->installEventFilter(this);
+    if (event->removed()) FollowChildren();
+}
+
+bool ChildPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
+        FollowChildren();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ChildPanel::FollowChildren() {
+    bool anyShown = false;
+    for (const QObject* child : children()) {
+        if (child->isWidgetType() && !static_cast<const QWidget*>(child)->isHidden()) {
+            anyShown = true;
+            break;
+        }
+    }
+    if (isHidden() == anyShown) setVisible(anyShown);
 }
 
 void Surface::paintEvent(QPaintEvent*) {

@@ -37,6 +37,21 @@ class SpinArrows : public QWidget {
     QTimer repeat_;
 };
 
+// A plain container of controls that the model shows and hides one by one. It is on screen only
+// while one of its widgets is: an empty panel left standing would still take the mouse over
+// whatever lies beneath it.
+class ChildPanel : public QWidget {
+  public:
+    explicit ChildPanel(QWidget* parent) : QWidget(parent) {}
+
+  protected:
+    void childEvent(QChildEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void FollowChildren();
+};
+
 // A drawing surface of the map page: `paint` draws it on the views' canvas. Its mouse and
 // wheel events reach the window object through the binder.
 class Surface : public QWidget {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/platform.h"
@@ -26,6 +27,10 @@ class FakePlatform : public PlatformServices {
         const Answer a = answers.front();
         answers.pop_front();
         return a;
+    }
+    void ShowError(const std::string& text, const std::string& caption) override {
+        errors.emplace_back(text, caption);
+        if (duringBox) duringBox();
     }
     std::optional<std::filesystem::path> OpenFileDialog(
         const std::filesystem::path& startFile) override {
@@ -71,6 +76,7 @@ class FakePlatform : public PlatformServices {
 
     std::vector<std::string> messages;
     std::vector<std::string> questions;
+    std::vector<std::pair<std::string, std::string>> errors;  // text, caption
     std::vector<std::filesystem::path> openDialogStarts;
     std::vector<std::filesystem::path> saveDialogStarts;
     std::vector<std::filesystem::path> openedDocuments;
