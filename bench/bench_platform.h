@@ -24,6 +24,7 @@ class InertPlatform : public PlatformServices {
     bool ShiftDown() const override { return false; }
     bool CtrlDown() const override { return false; }
     void SetPointerPos(int, int) override {}
+    void WarpPointer(const Control&, int, int) override {}
     ScreenSize Screen() const override { return {1920, 1080}; }
     void ShowAboutWindow(std::string_view) override {}
     bool OpenDocument(const std::filesystem::path&) override { return false; }

@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "app/form_hlav.h"
+#include "views/curve_graph.h"
 #include "views/surface_paint.h"
 
 namespace orvell {
@@ -203,6 +204,24 @@ constexpr std::array kRoutes = {
     // "+" and "-" on the map page's buttons, check boxes and view switches.
     EventRoute{K::Key, WithRole<Role::AdvanceKeys>, '+', CallKey<&F::AdvanceKeyPress>},
     EventRoute{K::Key, WithRole<Role::AdvanceKeys>, '-', CallKey<&F::AdvanceKeyPress>},
+
+    // The curve graph: press and release of the left button, every move, leaving it. The
+    // window's wheel (screen position) steps what the visible map view points at.
+    EventRoute{K::MouseDown, One<&W::GrafAdv>, 0,
+               [](F& f, UserEvent& e, int) {
+                   if (e.button == kButtonLeft) f.GrafAdvMouseDown(e.x, e.y);
+               }},
+    EventRoute{K::MouseMove, One<&W::GrafAdv>, 0,
+               [](F& f, UserEvent& e, int) { f.GrafAdvMouseMove(e.x, e.y); }},
+    EventRoute{K::MouseUp, One<&W::GrafAdv>, 0,
+               [](F& f, UserEvent& e, int) {
+                   if (e.button == kButtonLeft) f.GrafAdvMouseUp(e.x, e.y);
+               }},
+    EventRoute{K::MouseLeave, One<&W::GrafAdv>, 0, Call<&F::GrafAdvMouseLeave>},
+    EventRoute{K::Wheel, One<&W::FormHlav>, 0,
+               [](F& f, UserEvent& e, int) {
+                   e.handled = f.WheelDispatch(e.wheelDelta, e.x, e.y);
+               }},
 };
 
 // Choosing the entry of a list or radio group that is already chosen changes nothing, so it
@@ -246,6 +265,16 @@ void TFormHlav::HandleEvent(UserEvent& event) {
 }
 
 void TFormHlav::PaintSurface(const ImageSurface& surface, Canvas& canvas) const {
+    if (&surface == &window.GrafAdv && graph2d.hasImage) {
+        const LiveMapPoint live = LiveMap();
+        const CurveScene scene{graph2d, image, selection, live};
+        if (image.TpsMapFlag() != 0) {
+            DrawCurveMap(canvas, scene);
+        } else {
+            DrawSingleCurve(canvas, scene);
+        }
+        return;
+    }
     // The selection image lies under the grid unframed; the graphs and the colour scale get a
     // thin frame.
     PaintBlankSurface(canvas, surface.Color(), &surface != &window.ImageSelect);

@@ -10,6 +10,8 @@
 
 namespace orvell {
 
+class Control;
+
 enum class Answer { Yes, No, Cancel };
 
 struct ScreenSize {
@@ -46,6 +48,8 @@ class PlatformServices {
 
     // Pointer warp in screen coordinates, and the screen's size for centring the window.
     virtual void SetPointerPos(int x, int y) = 0;
+    // Pointer warp to (x, y) in the pixels of a drawing surface of the window.
+    virtual void WarpPointer(const Control& surface, int x, int y) = 0;
     virtual ScreenSize Screen() const = 0;
     // The available area of every present screen, the primary one first. By default the whole
     // of the one screen `Screen` reports.

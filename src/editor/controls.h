@@ -139,6 +139,8 @@ struct TabSheet : Control {
 // A drawing surface (`ImageSelect`, `GrafAdv`, ...); the views paint it, the model places it.
 struct ImageSurface : Control {
     ImageSurface() : Control(ControlKind::Image) {}
+    // Its picture changed: the front end paints it again at its next push.
+    void Invalidate() { Touch(); }
 };
 // The column step buttons under the map; they have a down and an up half.
 struct SpinButton : Control {

@@ -90,6 +90,12 @@ void QtPlatformServices::SetPointerPos(int x, int y) {
     QCursor::setPos(x, y);
 }
 
+void QtPlatformServices::WarpPointer(const Control& surface, int x, int y) {
+    QWidget* widget = widgetOf_ ? widgetOf_(surface) : nullptr;
+    if (widget == nullptr) return;
+    QCursor::setPos(widget->mapToGlobal(QPoint(x, y)));
+}
+
 ScreenSize QtPlatformServices::Screen() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return {};

@@ -40,6 +40,9 @@ class FakePlatform : public PlatformServices {
     bool ShiftDown() const override { return shift; }
     bool CtrlDown() const override { return ctrl; }
     void SetPointerPos(int x, int y) override { pointer = {x, y}; }
+    void WarpPointer(const Control& surface, int x, int y) override {
+        warps.push_back({&surface, x, y});
+    }
     ScreenSize Screen() const override { return screen; }
     void ShowAboutWindow(std::string_view title) override { aboutTitles.emplace_back(title); }
     bool OpenDocument(const std::filesystem::path& path) override {
@@ -71,6 +74,12 @@ class FakePlatform : public PlatformServices {
     std::vector<std::filesystem::path> openedDocuments;
     std::vector<std::string> aboutTitles;
     std::pair<int, int> pointer{0, 0};
+    struct Warp {
+        const Control* surface;
+        int x;
+        int y;
+    };
+    std::vector<Warp> warps;
     int prints = 0;
 
   private:
