@@ -26,6 +26,7 @@ class InertPlatform : public PlatformServices {
     bool CtrlDown() const override { return false; }
     void SetPointerPos(int, int) override {}
     ScreenPoint MapFromScreen(const Control&, int x, int y) const override { return {x, y}; }
+    void WarpPointer(const Control&, int, int) override {}
     ScreenSize Screen() const override { return {1920, 1080}; }
     void ShowAboutWindow(std::string_view) override {}
     bool OpenDocument(const std::filesystem::path&) override { return false; }

@@ -12,6 +12,7 @@
 #include "qt/front.h"
 #include "qt/qt_canvas.h"
 #include "views/surface_view.h"
+#include "views/curve_graph.h"
 
 namespace orvell {
 namespace {
@@ -165,6 +166,76 @@ void BM_SurfaceProjection(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SurfaceProjection)->Unit(benchmark::kMicrosecond);
+// The 2D view of a ten-curve map (TPS map on), scales computed, the graph on screen.
+void ShowCurveMap(Bench& f) {
+    ParamImage image = f.first;
+    image.SetTpsMapFlag(1);
+    f.form.image = image;
+    f.form.RunChangePipeline();
+    f.form.window.SetMapMode(kMapModeGraph);
+    f.form.AMapModeGraphClick();
+    f.form.ViewTick();
+    f.window->Bindings().Sync();
+    QApplication::processEvents();
+}
+
+// A complete repaint of the curve map (10 curves, grid, labels, live point) through the Qt
+// canvas into an image of the graph's size.
+void BM_CurveMapRepaint(benchmark::State& state) {
+    Bench& f = TheFront();
+    ShowCurveMap(f);
+    LiveMapPoint live{5200, 4, 6, 40};
+    QImage picture(603, 417, QImage::Format_RGB32);
+    const QPalette palette = f.window->palette();
+    for (auto _ : state) {
+        QPainter painter(&picture);
+        QtCanvas canvas(painter, palette, picture.width(), picture.height());
+        DrawCurveMap(canvas, {f.form.graph2d, f.form.image, f.form.selection, live});
+    }
+}
+BENCHMARK(BM_CurveMapRepaint)->Unit(benchmark::kMicrosecond);
+
+// One drag step end to end: the move event through the event table (hit test, cells, rules,
+// refresh of every control, scales), the tick's redraw, the widget sync and the graph's repaint.
+void BM_CurveDragStep(benchmark::State& state) {
+    Bench& f = TheFront();
+    ShowCurveMap(f);
+    TFormHlav& form = f.form;
+    QWidget* graph = f.window->Bindings().WidgetOf(form.window.GrafAdv);
+    const TGraphAdv& g = form.graph2d;
+    const CanvasPoint p = CurvePointAt(g, form.image, 9, 5, 0);
+    UserEvent press;
+    press.kind = EventKind::MouseDown;
+    press.sender = &form.window.GrafAdv;
+    press.button = kButtonLeft;
+    press.x = p.x;
+    press.y = p.y;
+    form.HandleEvent(press);
+    const int base = form.image.MapCell(9, 5);
+    const int lower = AdvanceToY(g, base > 0 ? base - 1 : base + 1);
+    bool flip = false;
+    for (auto _ : state) {
+        UserEvent move;
+        move.kind = EventKind::MouseMove;
+        move.sender = &form.window.GrafAdv;
+        move.x = p.x;
+        move.y = flip ? p.y : lower;
+        flip = !flip;
+        form.graph2d.pointerWarped = 0;
+        form.HandleEvent(move);
+        form.ViewTick();
+        f.window->Bindings().Sync();
+        graph->repaint();
+    }
+    UserEvent release;
+    release.kind = EventKind::MouseUp;
+    release.sender = &form.window.GrafAdv;
+    release.button = kButtonLeft;
+    release.x = p.x;
+    release.y = p.y;
+    form.HandleEvent(release);
+}
+BENCHMARK(BM_CurveDragStep)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace orvell

@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "app/form_hlav.h"
+#include "views/curve_graph.h"
 #include "views/surface_paint.h"
 
 namespace orvell {
@@ -230,12 +231,22 @@ constexpr std::array kRoutes = {
     EventRoute{K::MouseUp, One<&W::Graf3DAdv>, 0,
                [](F& f, UserEvent& e, int) { f.G3DAdvMouseUp(e.button, e.x, e.y); }},
     EventRoute{K::MouseLeave, One<&W::Graf3DAdv>, 0, Call<&F::G3DAdvMouseLeave>},
-    // Temporary, until the views' shared wheel step exists: in the 3D view the window's wheel
-    // steps the live cell under the surface.
+    // The curve graph: press and release of the left button, every move, leaving it. The
+    // window's wheel (screen position) steps what the visible map view points at.
+    EventRoute{K::MouseDown, One<&W::GrafAdv>, 0,
+               [](F& f, UserEvent& e, int) {
+                   if (e.button == kButtonLeft) f.GrafAdvMouseDown(e.x, e.y);
+               }},
+    EventRoute{K::MouseMove, One<&W::GrafAdv>, 0,
+               [](F& f, UserEvent& e, int) { f.GrafAdvMouseMove(e.x, e.y); }},
+    EventRoute{K::MouseUp, One<&W::GrafAdv>, 0,
+               [](F& f, UserEvent& e, int) {
+                   if (e.button == kButtonLeft) f.GrafAdvMouseUp(e.x, e.y);
+               }},
+    EventRoute{K::MouseLeave, One<&W::GrafAdv>, 0, Call<&F::GrafAdvMouseLeave>},
     EventRoute{K::Wheel, One<&W::FormHlav>, 0,
                [](F& f, UserEvent& e, int) {
-                   e.handled = f.window.MapMode() == kMapModeGraph3D &&
-                               f.SurfaceWheel(e.wheelDelta, e.x, e.y);
+                   e.handled = f.WheelDispatch(e.wheelDelta, e.x, e.y);
                }},
 };
 
@@ -286,6 +297,16 @@ void TFormHlav::PaintSurface(const ImageSurface& surface, Canvas& canvas) const 
     }
     if (&surface == &window.ImageSelect) {
         PaintGridSelection(canvas);
+        return;
+    }
+    if (&surface == &window.GrafAdv && graph2d.hasImage) {
+        const LiveMapPoint live = LiveMap();
+        const CurveScene scene{graph2d, image, selection, live};
+        if (image.TpsMapFlag() != 0) {
+            DrawCurveMap(canvas, scene);
+        } else {
+            DrawSingleCurve(canvas, scene);
+        }
         return;
     }
     // The selection image lies under the grid unframed; the graphs and the colour scale get a

@@ -30,6 +30,7 @@
 #include "link/serial_port.h"
 #include "views/canvas.h"
 #include "views/cell_selection.h"
+#include "views/curve_edit.h"
 #include "views/graph_state.h"
 
 namespace orvell {
@@ -236,8 +237,19 @@ class TFormHlav final : public UserEventSink {
     // Recomputes the projection when the redraw request asks for it and has both surfaces
     // painted again; the request itself is cleared by the caller.
     void DrawSurfaceViews();
-    // The operating point of the running engine as the map views show it.
-    LiveMapPoint CurrentLiveMapPoint() const;
+    // The map views (app/form_map_graph.cpp). `ViewTick` runs once per tick: it polls the keys
+    // and the live point for the visible graph and repaints what the redraw request asks for.
+    void ViewTick();
+    void RedrawViews();
+    // A wheel turn anywhere in the window (screen position); true when a view used it.
+    bool WheelDispatch(int delta, int x, int y);
+    // Pointer events of `GrafAdv`, in its pixels.
+    void GrafAdvMouseDown(int x, int y);
+    void GrafAdvMouseMove(int x, int y);
+    void GrafAdvMouseUp(int x, int y);
+    void GrafAdvMouseLeave();
+    // The live operating point as the map views draw it.
+    LiveMapPoint LiveMap() const;
 
   private:
     // Message boxes put a running transfer back to Idle first: the tick runs on behind them.
@@ -262,9 +274,21 @@ class TFormHlav final : public UserEventSink {
     void ShowLivePoint();
     void KeepLastImage();
     void PaintSurfaceView(const ImageSurface& surface, Canvas& canvas) const;
-    // Until the views' shared redraw step exists: the surface follows the live point and the
-    // redraw request at every tick.
-    void SurfaceTick();
+    // The curve graph's edits reach the window through this.
+    class GraphHost final : public MapViewHost {
+      public:
+        explicit GraphHost(TFormHlav& form) : form_(form) {}
+        void ApplyRules(int editedBreakpoint) override;
+        void RefreshControls() override;
+        void PushSnapshot() override;
+        void WarpPointer(int x, int y) override;
+        void SetGraphHint(std::string_view hint) override;
+
+      private:
+        TFormHlav& form_;
+    };
+    void GraphMouseDispatch(PointerAction action, int x, int y);
+    void TrackKeysAndLive(TGraphAdv& graph);
 
     SerialPort& port_;
     DeviceLink link_;
@@ -283,6 +307,8 @@ class TFormHlav final : public UserEventSink {
     LivePoint liveColoursPoint_;   // the point the live colours were last shown for
     bool liveColoursShown_ = false;
     bool writeFailureShown_ = false;  // the last failed write of it was told; none succeeded since
+    GraphHost graphHost_{*this};
+    bool wheelTaken_ = false;  // this tick's wheel step was taken
 };
 
 }  // namespace orvell

@@ -20,17 +20,6 @@ void SetTracks(WindowModel& w, SurfaceTracks tracks) {
 
 }  // namespace
 
-LiveMapPoint TFormHlav::CurrentLiveMapPoint() const {
-    const LiveOperatingPoint p = seams.live->LivePoint();
-    LiveMapPoint live;
-    live.rpm = p.engineSpeed;
-    // Below the first breakpoint, or with no speed at all, no cell is the live one.
-    live.rpmColumn = p.engineSpeed == 0 || p.belowMap ? kMapColumns : p.rpmColumn;
-    live.throttleRow = p.throttleRow;
-    live.throttlePercent = p.throttlePercent;
-    return live;
-}
-
 void TFormHlav::A3DviewISOClick() {
     SetTracks(window, kSurfaceIsoView);
     editorState.redrawRequest |= kRedrawRescale;
@@ -74,7 +63,7 @@ bool TFormHlav::SurfaceWheel(int delta, int screenX, int screenY) {
         return false;
     }
     const ScreenPoint at = platform_.MapFromScreen(window.Graf3DAdv, screenX, screenY);
-    if (!orvell::SurfaceWheel(graph3d, image, CurrentLiveMapPoint(), delta, at.x, at.y)) {
+    if (!orvell::SurfaceWheel(graph3d, image, LiveMap(), delta, at.x, at.y)) {
         return false;
     }
     // Like the curve graph's wheel, no undo step: the change joins the next one.
@@ -93,28 +82,12 @@ void TFormHlav::DrawSurfaceViews() {
     window.CMap3DAdv.Invalidate();
 }
 
-void TFormHlav::SurfaceTick() {
-    // Temporary: the views' shared tick step takes this over (the live point of the visible
-    // graph, then one repaint of every view when anything asked for it).
-    if (window.MapMode() == kMapModeGraph3D) {
-        const LiveMapPoint live = CurrentLiveMapPoint();
-        if (live.rpm != graph3d.shownRpm || live.throttlePercent != graph3d.shownThrottle) {
-            graph3d.shownRpm = live.rpm;
-            graph3d.shownThrottle = live.throttlePercent;
-            editorState.redrawRequest |= kRedrawRepaint;
-        }
-    }
-    if (editorState.redrawRequest == 0) return;
-    DrawSurfaceViews();
-    editorState.redrawRequest = 0;
-}
-
 void TFormHlav::PaintSurfaceView(const ImageSurface& surface, Canvas& canvas) const {
     if (!graph3d.hasImage) {
         PaintBlankSurface(canvas, surface.Color(), false);
         return;
     }
-    const LiveMapPoint live = CurrentLiveMapPoint();
+    const LiveMapPoint live = LiveMap();
     if (&surface == &window.CMap3DAdv) {
         DrawColourScale(canvas, graph3d, image, live, surface.Color());
         return;

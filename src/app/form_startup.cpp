@@ -125,7 +125,8 @@ void TFormHlav::Timer1Timer() {
     // countdown before it runs down, the watchdog's label decides about the version label.
     link_.PollReceive();
     TakeLinkReports();
-    // The map views poll the keys and repaint here once they exist.
+    // The map views poll the keys and the live point and repaint what was asked for.
+    ViewTick();
     link_.TransferTick();
     TakeLinkReports();
     StatusTick();
@@ -139,7 +140,6 @@ void TFormHlav::Timer1Timer() {
     }
     if (window.LabelSpojeni.Visible()) window.LabelVersion.SetVisible(false);
     ShowLivePoint();
-    SurfaceTick();
     KeepLastImage();
 }
 

@@ -58,6 +58,8 @@ class PlatformServices {
     virtual void SetPointerPos(int x, int y) = 0;
     // A screen position in the pixels of a control (its top-left corner is 0, 0).
     virtual ScreenPoint MapFromScreen(const Control& control, int x, int y) const = 0;
+    // Pointer warp to (x, y) in the pixels of a drawing surface of the window.
+    virtual void WarpPointer(const Control& surface, int x, int y) = 0;
     virtual ScreenSize Screen() const = 0;
     // The available area of every present screen, the primary one first. By default the whole
     // of the one screen `Screen` reports.

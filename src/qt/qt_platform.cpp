@@ -99,11 +99,16 @@ void QtPlatformServices::SetPointerPos(int x, int y) {
 }
 
 ScreenPoint QtPlatformServices::MapFromScreen(const Control& control, int x, int y) const {
-    auto* main = dynamic_cast<MainWindow*>(window_);
-    const QWidget* widget = main != nullptr ? main->Bindings().WidgetOf(control) : nullptr;
+    const QWidget* widget = widgetOf_ ? widgetOf_(control) : nullptr;
     if (widget == nullptr) return {x, y};
     const QPoint local = widget->mapFromGlobal(QPoint(x, y));
     return {local.x(), local.y()};
+}
+
+void QtPlatformServices::WarpPointer(const Control& surface, int x, int y) {
+    QWidget* widget = widgetOf_ ? widgetOf_(surface) : nullptr;
+    if (widget == nullptr) return;
+    QCursor::setPos(widget->mapToGlobal(QPoint(x, y)));
 }
 
 ScreenSize QtPlatformServices::Screen() const {

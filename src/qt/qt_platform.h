@@ -1,6 +1,9 @@
 // The desktop services the program asks for, done with Qt.
 #pragma once
 
+#include <functional>
+#include <utility>
+
 #include "app/platform.h"
 
 class QWidget;
@@ -13,6 +16,10 @@ class QtPlatformServices : public PlatformServices {
     // the main window does: the start-up asks them for the screen and may show messages.
     explicit QtPlatformServices(QWidget* window = nullptr) : window_(window) {}
     void SetWindow(QWidget* window) { window_ = window; }
+    // How the widget of a control is found (the window's bindings); the pointer warp needs it.
+    void SetWidgetLookup(std::function<QWidget*(const Control&)> lookup) {
+        widgetOf_ = std::move(lookup);
+    }
 
     void ShowMessage(const std::string& text) override;
     Answer AskYesNoCancel(const std::string& text) override;
@@ -25,6 +32,7 @@ class QtPlatformServices : public PlatformServices {
     bool CtrlDown() const override;
     void SetPointerPos(int x, int y) override;
     ScreenPoint MapFromScreen(const Control& control, int x, int y) const override;
+    void WarpPointer(const Control& surface, int x, int y) override;
     ScreenSize Screen() const override;
     std::vector<ScreenArea> ScreenAreas() const override;
     void ShowAboutWindow(std::string_view title) override;
@@ -36,6 +44,7 @@ class QtPlatformServices : public PlatformServices {
 
   private:
     QWidget* window_ = nullptr;
+    std::function<QWidget*(const Control&)> widgetOf_;
 };
 
 }  // namespace orvell

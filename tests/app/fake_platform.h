@@ -49,6 +49,9 @@ class FakePlatform : public PlatformServices {
     ScreenPoint MapFromScreen(const Control&, int x, int y) const override {
         return {x - controlOrigin.x, y - controlOrigin.y};
     }
+    void WarpPointer(const Control& surface, int x, int y) override {
+        warps.push_back({&surface, x, y});
+    }
     ScreenSize Screen() const override { return screen; }
     void ShowAboutWindow(std::string_view title) override { aboutTitles.emplace_back(title); }
     bool OpenDocument(const std::filesystem::path& path) override {
@@ -82,6 +85,12 @@ class FakePlatform : public PlatformServices {
     std::vector<std::filesystem::path> openedDocuments;
     std::vector<std::string> aboutTitles;
     std::pair<int, int> pointer{0, 0};
+    struct Warp {
+        const Control* surface;
+        int x;
+        int y;
+    };
+    std::vector<Warp> warps;
     int prints = 0;
 
   private:

@@ -40,6 +40,8 @@ class FormSurfaceTest : public FormTest {
         form.DrawSurfaceViews();
         form.editorState.redrawRequest = 0;
         link.point = {4, 9, 0, false, 0, 5200, 100};
+        form.ViewTick();  // a new tick: the wheel may take a step again
+        form.editorState.redrawRequest = 0;
     }
 };
 
@@ -139,7 +141,7 @@ TEST_F(FormSurfaceTest, TheWindowsWheelStepsTheLiveCellUnderTheSurface) {
          0},
         {"below the map", [](FormSurfaceTest& t) { t.link.point.belowMap = true; }, 150, 250, 120,
          0},
-        {"2D view", [](FormSurfaceTest& t) { t.Send(EventKind::Click, t.w().AMapModeGraph); }, 150,
+        {"Map view", [](FormSurfaceTest& t) { t.Send(EventKind::Click, t.w().AMapForm); }, 150,
          250, 120, 0},
         {"another page",
          [](FormSurfaceTest& t) { t.w().PageControl1.SetActivePageIndex(kPageRuzne); }, 150, 250,

@@ -227,6 +227,8 @@ TEST_F(QtWindowTest, TheMouseOnASurfaceArrivesAsTypedEvents) {
     QTest::mouseRelease(graph, Qt::RightButton, Qt::ShiftModifier, QPoint(61, 71));
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(graph, &leave);
+    // In the Map view the window leaves the wheel to the control under the pointer.
+    QTest::mouseClick(Widget(w().AMapForm), Qt::LeftButton);
     QWheelEvent wheel(QPointF(30, 20), graph->mapToGlobal(QPointF(30, 20)), QPoint(),
                       QPoint(0, -120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(graph, &wheel);

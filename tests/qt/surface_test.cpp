@@ -13,10 +13,10 @@ TEST_F(QtWindowTest, TheSurfaceIsPaintedTurnedByADragAndItsWheelStepsTheLiveCell
     ShowPage(kPageAdvance);
     QTest::mouseClick(Widget(w().AMapModeGraph3D), Qt::LeftButton);
     // Tick until the unit has told the engine's speed.
-    for (int i = 0; i < 300 && form.CurrentLiveMapPoint().rpmColumn >= kMapColumns; ++i) {
+    for (int i = 0; i < 300 && form.LiveMap().rpmColumn >= kMapColumns; ++i) {
         window->Tick();
     }
-    const LiveMapPoint live = form.CurrentLiveMapPoint();
+    const LiveMapPoint live = form.LiveMap();
     ASSERT_LT(live.rpmColumn, kMapColumns);
     QWidget* surface = Widget(w().Graf3DAdv);
 
