@@ -1,11 +1,19 @@
 // The desktop services the program asks for, done with Qt.
 #pragma once
 
+#include <QPixmap>
+#include <QPrinterInfo>
+#include <functional>
+#include <vector>
+
 #include "app/platform.h"
 
 class QWidget;
 
 namespace orvell {
+
+class Binder;
+class TFormAbout;
 
 class QtPlatformServices : public PlatformServices {
   public:
@@ -13,6 +21,12 @@ class QtPlatformServices : public PlatformServices {
     // the main window does: the start-up asks them for the screen and may show messages.
     explicit QtPlatformServices(QWidget* window = nullptr) : window_(window) {}
     void SetWindow(QWidget* window) { window_ = window; }
+    // The binder pushes the model before a page is pictured and finds a control's widget.
+    void SetBinder(Binder* binder) { binder_ = binder; }
+    // The About window made at start-up; without one a showing makes its own.
+    void SetAboutWindow(TFormAbout* about) { about_ = about; }
+    // The printer a printout goes to; tests stand in a printer of their own (or none).
+    std::function<QPrinterInfo()> defaultPrinter = [] { return QPrinterInfo::defaultPrinter(); };
 
     void ShowMessage(const std::string& text) override;
     Answer AskYesNoCancel(const std::string& text) override;
@@ -27,13 +41,22 @@ class QtPlatformServices : public PlatformServices {
     std::vector<ScreenArea> ScreenAreas() const override;
     void ShowAboutWindow(std::string_view title) override;
     bool OpenDocument(const std::filesystem::path& path) override;
-    bool PrintWindowImage() override;
+    void StartPrintout() override;
+    void CapturePrintPage() override;
+    PrintOutcome PrintPages() override;
+    WriteOutcome SavePagesAsPdf(const std::filesystem::path& file) override;
+    std::optional<std::filesystem::path> SavePdfDialog(
+        const std::filesystem::path& startFile) override;
+    void MoveFocusTo(const Control& control) override;
     std::string DateText() const override;
     std::string TimeText() const override;
     std::filesystem::path ExecutableDir() const override;
 
   private:
     QWidget* window_ = nullptr;
+    Binder* binder_ = nullptr;
+    TFormAbout* about_ = nullptr;
+    std::vector<QPixmap> pages_;  // the printout in hand
 };
 
 }  // namespace orvell
