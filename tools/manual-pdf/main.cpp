@@ -15,35 +15,49 @@
 #include <QUrl>
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
 constexpr int kResolution = 300;  // dots per inch of the PDF's pictures
 
-// Shrinks every picture wider than the text to the text width, keeping its proportions.
-void FitPictures(QTextDocument& document, qreal textWidth) {
+// Loads every picture relative to the Markdown file and shrinks the wide ones to the text
+// width, keeping their proportions. False when a picture is missing.
+bool FitPictures(QTextDocument& document, qreal textWidth) {
+    struct Picture {
+        int position, length;
+        QTextImageFormat format;
+    };
+    std::vector<Picture> pictures;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            if (!fragment.charFormat().isImageFormat()) continue;
-            QTextImageFormat image = fragment.charFormat().toImageFormat();
-            const QVariant picture =
-                document.resource(QTextDocument::ImageResource, QUrl(image.name()));
-            const QImage pixels = picture.value<QImage>();
-            if (pixels.isNull()) {
-                std::fprintf(stderr, "orvell-manual-pdf: missing picture %s\n",
-                             qPrintable(image.name()));
-                continue;
+            if (fragment.charFormat().isImageFormat()) {
+                pictures.push_back({fragment.position(), fragment.length(),
+                                    fragment.charFormat().toImageFormat()});
             }
-            const qreal width = std::min<qreal>(textWidth, pixels.width() * 0.5);
-            image.setWidth(width);
-            image.setHeight(width * pixels.height() / pixels.width());
-            QTextCursor cursor(&document);
-            cursor.setPosition(fragment.position());
-            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
-            cursor.setCharFormat(image);
         }
     }
+    bool complete = true;
+    for (Picture& picture : pictures) {
+        const QString name = picture.format.name();
+        const QImage pixels(document.baseUrl().resolved(QUrl(name)).toLocalFile());
+        if (pixels.isNull()) {
+            std::fprintf(stderr, "orvell-manual-pdf: missing picture %s\n", qPrintable(name));
+            complete = false;
+            continue;
+        }
+        document.addResource(QTextDocument::ImageResource, QUrl(name), pixels);
+        // A screen picture is shown at half its pixels (about 130 dpi), never wider than the text.
+        const qreal width = std::min<qreal>(textWidth, pixels.width() * 0.5);
+        picture.format.setWidth(width);
+        picture.format.setHeight(width * pixels.height() / pixels.width());
+        QTextCursor cursor(&document);
+        cursor.setPosition(picture.position);
+        cursor.setPosition(picture.position + picture.length, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(picture.format);
+    }
+    return complete;
 }
 
 bool Build(const QString& source, const QString& target) {
@@ -69,7 +83,7 @@ bool Build(const QString& source, const QString& target) {
                                   QMarginsF(18, 16, 18, 16), QPageLayout::Millimeter));
     // The document is laid out in points; the text width is the page's, less its margins.
     const qreal textWidth = pdf.pageLayout().paintRect(QPageLayout::Point).width();
-    FitPictures(document, textWidth);
+    if (!FitPictures(document, textWidth)) return false;
     document.print(&pdf);
     return QFileInfo(target).size() > 0;
 }
