@@ -34,8 +34,8 @@ class ClosingLabel : public QLabel {
     QDialog* window_;
 };
 
-// The program's icon (the dial, its pointer and the spark), drawn at any size, with the
-// program's name beside it: 161 x 81 pixels.
+// The program's icon (the dial, its pointer and the spark) with the program's name beside it:
+// 161 x 81 pixels.
 QPixmap ProgramPicture(qreal pixelRatio) {
     const QSize size(161, 81);
     QPixmap picture(size * pixelRatio);
@@ -43,9 +43,9 @@ QPixmap ProgramPicture(qreal pixelRatio) {
     picture.fill(Qt::white);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
-    // The icon is drawn on a 64 x 64 grid, scaled to the picture's height.
+    // The icon's own 64 x 64 grid, centred in the picture's height.
     p.save();
-    p.scale(81.0 / 64.0, 81.0 / 64.0);
+    p.translate(0, 8.5);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x1f, 0x3b, 0x5a));
     p.drawRoundedRect(QRectF(4, 4, 56, 56), 10, 10);
@@ -61,11 +61,11 @@ QPixmap ProgramPicture(qreal pixelRatio) {
     p.drawPolygon(QPolygonF({{36, 6}, {26, 30}, {34, 30}, {28, 58}, {44, 26}, {35, 26}}));
     p.restore();
     QFont font = p.font();
-    font.setPixelSize(24);
+    font.setPixelSize(20);
     font.setBold(true);
     p.setFont(font);
     p.setPen(QColor(0x1f, 0x3b, 0x5a));
-    p.drawText(QRect(88, 0, 73, 81), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("ORVELL"));
+    p.drawText(QRect(68, 0, 93, 81), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("ORVELL"));
     return picture;
 }
 

@@ -1,7 +1,10 @@
 // Printing into real PDF files, the About window and the built manuals.
+#include <QAbstractButton>
 #include <QAction>
 #include <QFileDialog>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStatusBar>
@@ -46,12 +49,22 @@ ModalScript::Step Press(QMessageBox::StandardButton button) {
     };
 }
 
+QString chosen;  // what the file dialog last returned
+
 ModalScript::Step ChooseFile(const QString& path) {
     return [path](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         if (dialog == nullptr) return false;
-        dialog->selectFile(path);
-        dialog->accept();
+        const QFileInfo file(path);
+        dialog->setDirectory(file.absolutePath());
+        // Typed into the name box, as a user does.
+        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+            name->setText(file.fileName());
+        } else {
+            dialog->selectFile(file.fileName());
+        }
+        chosen = dialog->selectedFiles().value(0);
+        static_cast<QDialog*>(dialog)->accept();  // as its Save button does
         return true;
     };
 }
@@ -139,6 +152,7 @@ TEST_F(PrintTest, PrintAllGivesFourPagesAndDecliningLeavesTheWindowAsBefore) {
         Trigger(w().MenuPrintAll);
         EXPECT_TRUE(script.Done());
     }
+    EXPECT_EQ(chosen, Pdf("all.pdf"));
     EXPECT_EQ(PdfPages(Pdf("all.pdf")), 4);
     ExpectWindowAsBefore(kPageBike);
 
