@@ -117,8 +117,9 @@ TFormAbout::TFormAbout(QWidget* parent)
     Place(label("Label10", QStringLiteral(ORVELL_PROJECT_ADDRESS)), 32, 230, 16);
     LabelDate = Place(label("LabelDate", BuildDate()), 32, 350, 11);
     LabelTime = Place(label("LabelTime", BuildTime()), 32, 370, 11);
-    LabelRsKey = Place(label("LabelRsKey", QStringLiteral("Version - %1").arg(ORVELL_VERSION_NUMBER)),
-                       32, 391, 11);
+    LabelRsKey =
+        Place(label("LabelRsKey", QStringLiteral("Version - %1").arg(ORVELL_VERSION_NUMBER)), 32,
+              391, 11);
     LabelExit = Place(new ClosingLabel(QStringLiteral("OK"), this), 272, 368, 23);
     LabelExit->setObjectName(QStringLiteral("LabelExit"));
 

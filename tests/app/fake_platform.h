@@ -72,7 +72,7 @@ class FakePlatform : public PlatformServices {
     // Scripted answers: the next file a dialog returns (nullopt: cancelled), the next answer.
     std::deque<std::optional<std::filesystem::path>> chosenFiles;
     std::deque<Answer> answers;
-    std::function<void()> duringBox;  // runs while a box is open, as the tick does
+    std::function<void()> duringBox;      // runs while a box is open, as the tick does
     std::function<void()> duringCapture;  // runs as each page of a printout is pictured
     PrintOutcome printOutcome;
     WriteOutcome pdfOutcome{true, {}};
@@ -89,8 +89,8 @@ class FakePlatform : public PlatformServices {
     std::vector<std::filesystem::path> openedDocuments;
     std::vector<std::string> aboutTitles;
     std::pair<int, int> pointer{0, 0};
-    int pages = 0;                       // pictured for the printout in hand
-    std::vector<int> printedPages;       // pages sent to the printer, per printout
+    int pages = 0;                  // pictured for the printout in hand
+    std::vector<int> printedPages;  // pages sent to the printer, per printout
     std::vector<std::pair<std::filesystem::path, int>> pdfFiles;  // file and pages written
     std::vector<std::filesystem::path> pdfDialogStarts;
     std::vector<const Control*> focused;

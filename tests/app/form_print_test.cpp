@@ -26,11 +26,11 @@ class PrintTest : public ShellTest {
         Start();
         platform.duringCapture = [this] {
             WindowModel& m = w();
-            seen.push_back({form->editorState.printing, m.FormHlav.Color(), m.LabelHlaseni.Caption(),
-                            m.LabelHlaseni.Color(), m.LabelHlaseni.Visible(),
-                            m.LabelSpojeni.Visible(), m.CGaugeProgram.Visible(),
-                            m.GroupBoxToolBar.Visible(), m.CheckBoxProgHned.Visible(),
-                            m.PageControl1.ActivePageIndex(), TabsShown()});
+            seen.push_back(
+                {form->editorState.printing, m.FormHlav.Color(), m.LabelHlaseni.Caption(),
+                 m.LabelHlaseni.Color(), m.LabelHlaseni.Visible(), m.LabelSpojeni.Visible(),
+                 m.CGaugeProgram.Visible(), m.GroupBoxToolBar.Visible(),
+                 m.CheckBoxProgHned.Visible(), m.PageControl1.ActivePageIndex(), TabsShown()});
         };
         // A unit that has gone silent and a transfer's gauge: neither belongs on paper.
         w().LabelSpojeni.SetVisible(true);
@@ -145,8 +145,9 @@ TEST_F(PrintTest, WithoutAPrinterTheSamePagesMayBeSavedAsPdf) {
               "Save the printout as a PDF file instead?");
     EXPECT_EQ(platform.pdfFiles.back(), std::make_pair(std::filesystem::path("/x/sheet.pdf"), 1));
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0], "The PDF file could not be written:\n\n"
-                                    "cannot write /x/sheet.pdf: Permission denied");
+    EXPECT_EQ(platform.messages[0],
+              "The PDF file could not be written:\n\n"
+              "cannot write /x/sheet.pdf: Permission denied");
 }
 
 TEST_F(PrintTest, AFailureWhilePicturingStillRestoresTheWindow) {

@@ -259,7 +259,8 @@ TEST_F(CommandTest, LanguageSwitchMovesTheCheckMarkTheManualAndTheAboutTitle) {
     const std::filesystem::path beside = folder / "bin" / name;
     const std::filesystem::path installed = folder / "doc" / name;
     const std::filesystem::path working = folder / "work" / name;
-    for (const auto& dir : {"bin", "doc", "work"}) std::filesystem::create_directories(folder / dir);
+    for (const auto& dir : {"bin", "doc", "work"})
+        std::filesystem::create_directories(folder / dir);
     const std::filesystem::path wasWorking = std::filesystem::current_path();
     std::filesystem::current_path(folder / "work");
     FormOptions options{folder.Path(), {}, &line};
@@ -270,8 +271,8 @@ TEST_F(CommandTest, LanguageSwitchMovesTheCheckMarkTheManualAndTheAboutTitle) {
 
     form->MenuContensClick();
     EXPECT_TRUE(platform.openedDocuments.empty());
-    EXPECT_EQ(platform.messages,
-              std::vector<std::string>{"Fehler beim öffnen der Datei manual_quenta_orvell_de.pdf !"});
+    EXPECT_EQ(platform.messages, std::vector<std::string>{
+                                     "Fehler beim öffnen der Datei manual_quenta_orvell_de.pdf !"});
     for (const auto& file : {working, installed, beside}) {
         WriteFile(file, "%PDF");
         form->MenuContensClick();

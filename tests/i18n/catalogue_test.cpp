@@ -41,7 +41,7 @@ std::vector<const ControlText*> AllControlTexts() {
 }
 
 TEST(Catalogue, HoldsEveryEntryWithFourValidTexts) {
-    // 34 message entries, 10 of the language menu, 100 other controls (the caption and hint of "Save as PDF..." among them), 32 list entries.
+    // Every message key, 10 of the language menu, 100 other controls, 32 list entries.
     EXPECT_EQ(MessageCatalogue().size(), kMsgCount);
     EXPECT_EQ(LanguageMenuTexts().size(), 10u);
     EXPECT_EQ(OtherControlTexts().size(), 100u);

@@ -2,6 +2,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,7 +12,6 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <deque>
-#include <QFileInfo>
 
 #include "app/fake_platform.h"
 #include "qt/about_window.h"
