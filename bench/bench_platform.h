@@ -30,7 +30,14 @@ class InertPlatform : public PlatformServices {
     ScreenSize Screen() const override { return {1920, 1080}; }
     void ShowAboutWindow(std::string_view) override {}
     bool OpenDocument(const std::filesystem::path&) override { return false; }
-    bool PrintWindowImage() override { return false; }
+    void StartPrintout() override {}
+    void CapturePrintPage() override {}
+    PrintOutcome PrintPages() override { return {PrintOutcome::Result::NoPrinter, {}}; }
+    WriteOutcome SavePagesAsPdf(const std::filesystem::path&) override { return {}; }
+    std::optional<std::filesystem::path> SavePdfDialog(const std::filesystem::path&) override {
+        return std::nullopt;
+    }
+    void MoveFocusTo(const Control&) override {}
     std::string DateText() const override { return {}; }
     std::string TimeText() const override { return {}; }
     std::filesystem::path ExecutableDir() const override { return "/nonexistent/"; }

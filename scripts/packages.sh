@@ -2,7 +2,8 @@
 # shellcheck shell=bash
 build_packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev  # clang and its runtimes: the fuzz build
-    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core adwaita-icon-theme)  # the window, its tests
+    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core adwaita-icon-theme  # the window, its tests
+    poppler-utils)  # pdftoppm and pdfinfo: the tests look into printed pages and the manuals
 
 ensure_packages() {
     local missing=() p

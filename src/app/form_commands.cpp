@@ -109,16 +109,25 @@ void TFormHlav::SwitchLanguage(int language) {
 }
 
 void TFormHlav::MenuContensClick() {
-    // A bare name is looked up in the working folder; a program started from a desktop menu
-    // works in the home folder, so the manuals beside the program are found as well.
+    // The manual of the current language, looked for beside the program, then where the
+    // package installs it, then in the working folder (a program started from a desktop menu
+    // works in the home folder, so that alone would rarely find it).
     const std::filesystem::path name = texts[Msg::ManualFileName];
-    std::filesystem::path manual = name;
-    std::error_code ec;
-    if (!std::filesystem::exists(name, ec)) {
-        const std::filesystem::path besideProgram = platform_.ExecutableDir() / name;
-        if (std::filesystem::exists(besideProgram, ec)) manual = besideProgram;
+    std::error_code noFolder;
+    const std::filesystem::path workingFolder = std::filesystem::current_path(noFolder);
+    const std::filesystem::path candidates[] = {
+        platform_.ExecutableDir() / name,
+        options_.documentationFolder.empty() ? std::filesystem::path()
+                                             : options_.documentationFolder / name,
+        workingFolder.empty() ? std::filesystem::path() : workingFolder / name,
+    };
+    for (const std::filesystem::path& manual : candidates) {
+        std::error_code ec;
+        if (manual.empty() || !std::filesystem::is_regular_file(manual, ec)) continue;
+        if (!platform_.OpenDocument(manual)) ShowMessage(texts[Msg::MsgManualOpenError]);
+        return;
     }
-    if (!platform_.OpenDocument(manual)) ShowMessage(texts[Msg::MsgManualOpenError]);
+    ShowMessage(texts[Msg::MsgManualOpenError]);
 }
 
 void TFormHlav::MenuAboutClick() {

@@ -48,6 +48,8 @@ struct FormOptions {
     std::vector<std::string> arguments;
     // The serial device; null: the device file of the chosen COM number.
     SerialPort* port = nullptr;
+    // Where an installed program's manuals are, looked in after the program's own folder.
+    std::filesystem::path documentationFolder = ORVELL_DOC_DIR;
 };
 
 class TFormHlav final : public UserEventSink {
@@ -156,8 +158,11 @@ class TFormHlav final : public UserEventSink {
     void MenuOpenExeDirClick();
     void MenuSaveClick(const Control* sender = nullptr);
     void MenuSaveExeDirClick();
-    void SpeedButtonPrintClick() {}  // the printout comes with its own component
-    void MenuPrintAllClick() {}
+    // Print the shown page, or all four pages, on the default printer (app/form_print.cpp).
+    void SpeedButtonPrintClick();
+    void MenuPrintAllClick();
+    // The shown page (with Shift all four) as a PDF file, without a printer.
+    void MenuSavePdfClick();
     void MenuExitClick() { closeRequested_ = true; }
     void MenuCom1Click(int index);  // index of the COM item
     // Also `ButtonRead`, `BitBtnVerify`, `BitBtnProgram`.
@@ -289,6 +294,12 @@ class TFormHlav final : public UserEventSink {
     };
     void GraphMouseDispatch(PointerAction action, int x, int y);
     void TrackKeysAndLive(TGraphAdv& graph);
+    // The printout: pictures the page(s) laid out for paper, then sends them.
+    enum class PrintPages { Shown, All };
+    enum class PrintTarget { Printer, PdfFile };
+    void Printout(PrintPages pages, PrintTarget target);
+    void CapturePrintPages(PrintPages pages);
+    void SavePrintoutAsPdf();
 
     SerialPort& port_;
     DeviceLink link_;

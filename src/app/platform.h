@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/atomic_file.h"
+
 namespace orvell {
 
 class Control;
@@ -31,6 +33,13 @@ struct ScreenArea {
     int top = 0;
     int width = 0;
     int height = 0;
+};
+
+// What became of a printout sent to the printer.
+struct PrintOutcome {
+    enum class Result { Printed, NoPrinter, PrinterError };
+    Result result = Result::Printed;
+    std::string error;  // the printer's own words, when it gave any
 };
 
 class PlatformServices {
@@ -74,8 +83,20 @@ class PlatformServices {
     // Opens a document (the user manual) with the desktop's default program.
     virtual bool OpenDocument(const std::filesystem::path& path) = 0;
 
-    // Prints the window's picture on the default printer, scaled to one page.
-    virtual bool PrintWindowImage() = 0;
+    // Printing. A printout is pictured first and sent afterwards, so that whatever the printer
+    // says is told with the window back to normal: `StartPrintout` forgets the pages of the last
+    // one, `CapturePrintPage` shows the window model as it is now and keeps a picture of the
+    // window as the next page. The pages then go to the default printer (each scaled to fit its
+    // page with its proportions kept) or into one PDF file.
+    virtual void StartPrintout() = 0;
+    virtual void CapturePrintPage() = 0;
+    virtual PrintOutcome PrintPages() = 0;
+    virtual WriteOutcome SavePagesAsPdf(const std::filesystem::path& file) = 0;
+    // The save dialog for a PDF file; it appends ".pdf" and asks before overwriting.
+    virtual std::optional<std::filesystem::path> SavePdfDialog(
+        const std::filesystem::path& startFile) = 0;
+    // Moves the keyboard focus to a control of the window, as a click on it would.
+    virtual void MoveFocusTo(const Control& control) = 0;
 
     // Date and time in the user's short date and long time formats.
     virtual std::string DateText() const = 0;

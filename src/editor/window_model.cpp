@@ -142,6 +142,7 @@ void WindowModel::BuildMenu() {
     AddMenu(MenuPrint, "MenuPrint", &MenuFile, "Ctrl+P");
     AddMenu(MenuPrintAll, "MenuPrintAll", &MenuFile);
     MenuPrintAll.SetVisible(false);
+    AddMenu(MenuSavePdf, "MenuSavePdf", &MenuFile);
     separator(N4, "N4", &MenuFile);
     AddMenu(MenuExit, "MenuExit", &MenuFile);
 

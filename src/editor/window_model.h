@@ -67,7 +67,7 @@ class WindowModel {
     // The window and its menu.
     Window FormHlav;
     MenuItem MenuFile, MenuNew, N3, MenuOpen, MenuOpenExeDir, N1, MenuSave, MenuSaveExeDir, N2,
-        MenuPrint, MenuPrintAll, N4, MenuExit;
+        MenuPrint, MenuPrintAll, MenuSavePdf, N4, MenuExit;
     MenuItem MenuCom;
     std::array<MenuItem, kComItems> MenuComItem;  // "MenuCom1" .. "MenuCom31"
     MenuItem MenuDevice, MenuRead, MenuVerify, MenuProgram;

@@ -48,6 +48,10 @@ enum class Msg : std::size_t {
     MsgLastImageDamaged,
     MsgSettingsWriteError,
     MsgSaveSetElsewhere,
+    MsgNoPrinter,
+    MsgPrinterError,
+    MsgOfferPdf,
+    MsgPdfWriteError,
     Count
 };
 

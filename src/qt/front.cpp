@@ -8,15 +8,18 @@ Front::Front(FormOptions options) : form(platform, std::move(options)) {
     form.FormCreate();
     window = std::make_unique<MainWindow>(form);
     platform.SetWindow(window.get());
-    platform.SetWidgetLookup(
-        [this](const Control& control) { return window->Bindings().WidgetOf(control); });
+    platform.SetBinder(&window->Bindings());
+    about = std::make_unique<TFormAbout>(window.get());
+    platform.SetAboutWindow(about.get());
 }
 
 Front::~Front() {
     // The window goes first: its widgets point into the model.
+    platform.SetAboutWindow(nullptr);
+    about.reset();
+    platform.SetBinder(nullptr);
     window.reset();
     platform.SetWindow(nullptr);
-    platform.SetWidgetLookup(nullptr);
 }
 
 void Front::Show() {

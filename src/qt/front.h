@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/form_hlav.h"
+#include "qt/about_window.h"
 #include "qt/main_window.h"
 #include "qt/qt_platform.h"
 
@@ -25,6 +26,7 @@ class Front {
     QtPlatformServices platform;
     TFormHlav form;
     std::unique_ptr<MainWindow> window;
+    std::unique_ptr<TFormAbout> about;
 };
 
 }  // namespace orvell

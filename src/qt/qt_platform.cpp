@@ -10,15 +10,14 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QScreen>
 #include <QTime>
 #include <QUrl>
 #include <QWidget>
 
-#include "qt/main_window.h"
+#include "qt/about_window.h"
+#include "qt/binder.h"
+#include "qt/qt_printing.h"
 
 namespace orvell {
 
@@ -26,6 +25,7 @@ namespace {
 
 const QString kOpenFilter = QStringLiteral("Ignition Parametrs (*.ign);;All Files (*)");
 const QString kSaveFilter = QStringLiteral("Ignition Parametrs (*.ign)");
+const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
 
 QString ToQ(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
@@ -99,14 +99,14 @@ void QtPlatformServices::SetPointerPos(int x, int y) {
 }
 
 ScreenPoint QtPlatformServices::MapFromScreen(const Control& control, int x, int y) const {
-    const QWidget* widget = widgetOf_ ? widgetOf_(control) : nullptr;
+    const QWidget* widget = binder_ != nullptr ? binder_->WidgetOf(control) : nullptr;
     if (widget == nullptr) return {x, y};
     const QPoint local = widget->mapFromGlobal(QPoint(x, y));
     return {local.x(), local.y()};
 }
 
 void QtPlatformServices::WarpPointer(const Control& surface, int x, int y) {
-    QWidget* widget = widgetOf_ ? widgetOf_(surface) : nullptr;
+    QWidget* widget = binder_ != nullptr ? binder_->WidgetOf(surface) : nullptr;
     if (widget == nullptr) return;
     QCursor::setPos(widget->mapToGlobal(QPoint(x, y)));
 }
@@ -134,33 +134,52 @@ std::vector<ScreenArea> QtPlatformServices::ScreenAreas() const {
 }
 
 void QtPlatformServices::ShowAboutWindow(std::string_view title) {
-    // A plain box until the About window has its own content.
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title.data(), qsizetype(title.size())),
-                    QStringLiteral("ORVELL %1").arg(QApplication::applicationVersion()),
-                    QMessageBox::Ok, window_);
-    box.exec();
+    if (about_ != nullptr) {
+        about_->ShowModal(title);
+        return;
+    }
+    TFormAbout about(window_);
+    about.ShowModal(title);
 }
 
 bool QtPlatformServices::OpenDocument(const std::filesystem::path& path) {
-    // A bare name is looked up in the working folder; a missing file is a failure, whatever
-    // the desktop would have said about it.
+    // A missing file is a failure, whatever the desktop would have said about it.
     const QFileInfo file(QDir::current(), ToQ(path));
     if (!file.isFile()) return false;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
 }
 
-bool QtPlatformServices::PrintWindowImage() {
-    if (window_ == nullptr || QPrinterInfo::defaultPrinter().isNull()) return false;
-    const QPixmap picture = window_->grab();
-    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    const QRect page = painter.viewport();
-    const QSize fitted = picture.size().scaled(page.size(), Qt::KeepAspectRatio);
-    painter.setViewport(page.x(), page.y(), fitted.width(), fitted.height());
-    painter.setWindow(picture.rect());
-    painter.drawPixmap(0, 0, picture);
-    return painter.end();
+void QtPlatformServices::StartPrintout() {
+    pages_.clear();
+}
+
+void QtPlatformServices::CapturePrintPage() {
+    if (window_ == nullptr) return;
+    if (binder_ != nullptr) binder_->Sync();
+    pages_.push_back(GrabWindowContent(window_));
+}
+
+PrintOutcome QtPlatformServices::PrintPages() {
+    return PrintOnPrinter(defaultPrinter(), pages_);
+}
+
+WriteOutcome QtPlatformServices::SavePagesAsPdf(const std::filesystem::path& file) {
+    return WritePdf(file, pages_);
+}
+
+std::optional<std::filesystem::path> QtPlatformServices::SavePdfDialog(
+    const std::filesystem::path& startFile) {
+    QFileDialog dialog(window_, QString(), ToQ(startFile), kPdfFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    return RunDialog(dialog);
+}
+
+void QtPlatformServices::MoveFocusTo(const Control& control) {
+    if (binder_ == nullptr) return;
+    if (QWidget* widget = binder_->WidgetOf(control)) widget->setFocus(Qt::OtherFocusReason);
 }
 
 std::string QtPlatformServices::DateText() const {

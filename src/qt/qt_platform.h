@@ -1,8 +1,10 @@
 // The desktop services the program asks for, done with Qt.
 #pragma once
 
+#include <QPixmap>
+#include <QPrinterInfo>
 #include <functional>
-#include <utility>
+#include <vector>
 
 #include "app/platform.h"
 
@@ -10,16 +12,21 @@ class QWidget;
 
 namespace orvell {
 
+class Binder;
+class TFormAbout;
+
 class QtPlatformServices : public PlatformServices {
   public:
     // `window` parents the dialogs and is what a printout shows. The services exist before
     // the main window does: the start-up asks them for the screen and may show messages.
     explicit QtPlatformServices(QWidget* window = nullptr) : window_(window) {}
     void SetWindow(QWidget* window) { window_ = window; }
-    // How the widget of a control is found (the window's bindings); the pointer warp needs it.
-    void SetWidgetLookup(std::function<QWidget*(const Control&)> lookup) {
-        widgetOf_ = std::move(lookup);
-    }
+    // The binder pushes the model before a page is pictured and finds a control's widget.
+    void SetBinder(Binder* binder) { binder_ = binder; }
+    // The About window made at start-up; without one a showing makes its own.
+    void SetAboutWindow(TFormAbout* about) { about_ = about; }
+    // The printer a printout goes to; tests stand in a printer of their own (or none).
+    std::function<QPrinterInfo()> defaultPrinter = [] { return QPrinterInfo::defaultPrinter(); };
 
     void ShowMessage(const std::string& text) override;
     Answer AskYesNoCancel(const std::string& text) override;
@@ -37,14 +44,22 @@ class QtPlatformServices : public PlatformServices {
     std::vector<ScreenArea> ScreenAreas() const override;
     void ShowAboutWindow(std::string_view title) override;
     bool OpenDocument(const std::filesystem::path& path) override;
-    bool PrintWindowImage() override;
+    void StartPrintout() override;
+    void CapturePrintPage() override;
+    PrintOutcome PrintPages() override;
+    WriteOutcome SavePagesAsPdf(const std::filesystem::path& file) override;
+    std::optional<std::filesystem::path> SavePdfDialog(
+        const std::filesystem::path& startFile) override;
+    void MoveFocusTo(const Control& control) override;
     std::string DateText() const override;
     std::string TimeText() const override;
     std::filesystem::path ExecutableDir() const override;
 
   private:
     QWidget* window_ = nullptr;
-    std::function<QWidget*(const Control&)> widgetOf_;
+    Binder* binder_ = nullptr;
+    TFormAbout* about_ = nullptr;
+    std::vector<QPixmap> pages_;  // the printout in hand
 };
 
 }  // namespace orvell

@@ -58,10 +58,25 @@ class FakePlatform : public PlatformServices {
         openedDocuments.push_back(path);
         return documentOpens;
     }
-    bool PrintWindowImage() override {
-        ++prints;
-        return true;
+    void StartPrintout() override { pages = 0; }
+    void CapturePrintPage() override {
+        ++pages;
+        if (duringCapture) duringCapture();
     }
+    PrintOutcome PrintPages() override {
+        printedPages.push_back(pages);
+        return printOutcome;
+    }
+    WriteOutcome SavePagesAsPdf(const std::filesystem::path& file) override {
+        pdfFiles.emplace_back(file, pages);
+        return pdfOutcome;
+    }
+    std::optional<std::filesystem::path> SavePdfDialog(
+        const std::filesystem::path& startFile) override {
+        pdfDialogStarts.push_back(startFile);
+        return Next(chosenFiles);
+    }
+    void MoveFocusTo(const Control& control) override { focused.push_back(&control); }
     std::string DateText() const override { return "11.12.2026"; }
     std::string TimeText() const override { return "08:00:00"; }
     std::filesystem::path ExecutableDir() const override { return executableDir; }
@@ -69,7 +84,10 @@ class FakePlatform : public PlatformServices {
     // Scripted answers: the next file a dialog returns (nullopt: cancelled), the next answer.
     std::deque<std::optional<std::filesystem::path>> chosenFiles;
     std::deque<Answer> answers;
-    std::function<void()> duringBox;  // runs while a box is open, as the tick does
+    std::function<void()> duringBox;      // runs while a box is open, as the tick does
+    std::function<void()> duringCapture;  // runs as each page of a printout is pictured
+    PrintOutcome printOutcome;
+    WriteOutcome pdfOutcome{true, {}};
     bool shift = false;
     bool ctrl = false;
     bool documentOpens = true;
@@ -91,7 +109,11 @@ class FakePlatform : public PlatformServices {
         int y;
     };
     std::vector<Warp> warps;
-    int prints = 0;
+    int pages = 0;                  // pictured for the printout in hand
+    std::vector<int> printedPages;  // pages sent to the printer, per printout
+    std::vector<std::pair<std::filesystem::path, int>> pdfFiles;  // file and pages written
+    std::vector<std::filesystem::path> pdfDialogStarts;
+    std::vector<const Control*> focused;
 
   private:
     static std::optional<std::filesystem::path> Next(

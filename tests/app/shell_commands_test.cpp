@@ -253,22 +253,37 @@ TEST_F(CommandTest, LanguageSwitchMovesTheCheckMarkTheManualAndTheAboutTitle) {
     EXPECT_EQ(form->boundedSettings.languageIndex, kGerman);
     EXPECT_EQ(w().FormHlav.Caption(), "  ORVELL       /tmp/tune.ign");
 
-    form->MenuContensClick();
-    EXPECT_EQ(platform.openedDocuments.back(), "manual_quenta_orvell_de.pdf");
-    EXPECT_TRUE(platform.messages.empty());
+    // The manual of the language: beside the program first, then the installed documentation,
+    // then the working folder; none of them: the error box, and nothing is opened.
+    const std::filesystem::path name = "manual_quenta_orvell_de.pdf";
+    const std::filesystem::path beside = folder / "bin" / name;
+    const std::filesystem::path installed = folder / "doc" / name;
+    const std::filesystem::path working = folder / "work" / name;
+    for (const auto& dir : {"bin", "doc", "work"})
+        std::filesystem::create_directories(folder / dir);
+    const std::filesystem::path wasWorking = std::filesystem::current_path();
+    std::filesystem::current_path(folder / "work");
+    FormOptions options{folder.Path(), {}, &line};
+    options.documentationFolder = folder / "doc";
+    form = std::make_unique<TFormHlav>(platform, options);
+    form->FormCreate();
+    form->MenuGermanClick();
 
+    form->MenuContensClick();
+    EXPECT_TRUE(platform.openedDocuments.empty());
+    EXPECT_EQ(platform.messages, std::vector<std::string>{
+                                     "Fehler beim öffnen der Datei manual_quenta_orvell_de.pdf !"});
+    for (const auto& file : {working, installed, beside}) {
+        WriteFile(file, "%PDF");
+        form->MenuContensClick();
+        EXPECT_EQ(platform.openedDocuments.back(), file);
+    }
+    EXPECT_EQ(platform.messages.size(), 1u);
+    // Found, but the desktop could not open it: the same box.
     platform.documentOpens = false;
     form->MenuContensClick();
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0], form->texts[Msg::MsgManualOpenError]);
-    EXPECT_NE(platform.messages[0].find("manual_quenta_orvell_de.pdf !"), std::string::npos);
-
-    // Not in the working folder but beside the program: that one is opened.
-    platform.documentOpens = true;
-    std::filesystem::create_directories(folder / "bin");
-    WriteFile(folder / "bin/manual_quenta_orvell_de.pdf", "%PDF");
-    form->MenuContensClick();
-    EXPECT_EQ(platform.openedDocuments.back(), folder / "bin/manual_quenta_orvell_de.pdf");
+    EXPECT_EQ(platform.messages.size(), 2u);
+    std::filesystem::current_path(wasWorking);
 
     form->MenuAboutClick();
     EXPECT_EQ(platform.aboutTitles, std::vector<std::string>{"Über Programm ORVELL"});
@@ -289,14 +304,6 @@ TEST_F(CommandTest, ComMenuChoosesThePortAndReportsAFailedOpenOnce) {
     EXPECT_EQ(platform.messages[0].rfind("Com opening error!", 0), 0u);
     form->MenuCom1Click(kAutoPortChoice);  // automatic: no message
     EXPECT_EQ(platform.messages.size(), 1u);
-}
-
-TEST_F(CommandTest, PrintCommandsAreAcceptedAndDoNothingYet) {
-    const ParamImage before = image();
-    form->SpeedButtonPrintClick();
-    form->MenuPrintAllClick();
-    EXPECT_EQ(image(), before);
-    EXPECT_EQ(platform.prints, 0);
 }
 
 }  // namespace
