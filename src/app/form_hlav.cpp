@@ -8,15 +8,6 @@ namespace orvell {
 
 namespace {
 
-// One lambda per report kind.
-template <class... Handlers>
-struct Overloaded : Handlers... {
-    using Handlers::operator()...;
-};
-// Spelled out for compilers that do not deduce an aggregate's template arguments.
-template <class... Handlers>
-Overloaded(Handlers...) -> Overloaded<Handlers...>;
-
 std::unique_ptr<SerialPort> PortUnlessGiven(SerialPort* given) {
     if (given != nullptr) return nullptr;
     return std::make_unique<PosixSerialPort>();

@@ -292,6 +292,8 @@ class TFormHlav final : public UserEventSink {
       private:
         TFormHlav& form_;
     };
+    // What the curve graph's edit operations work on.
+    CurveEdit GraphEdit();
     void GraphMouseDispatch(PointerAction action, int x, int y);
     void TrackKeysAndLive(TGraphAdv& graph);
     // The printout: pictures the page(s) laid out for paper, then sends them.

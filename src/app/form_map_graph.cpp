@@ -104,14 +104,18 @@ void TFormHlav::RedrawViews() {
     editorState.redrawRequest = 0;
 }
 
+CurveEdit TFormHlav::GraphEdit() {
+    return {graph2d,
+            image,
+            selection,
+            editorState.redrawRequest,
+            graphHost_,
+            window.GrafAdv.Width(),
+            window.GrafAdv.Height()};
+}
+
 void TFormHlav::GraphMouseDispatch(PointerAction action, int x, int y) {
-    CurveEdit edit{graph2d,
-                   image,
-                   selection,
-                   editorState.redrawRequest,
-                   graphHost_,
-                   window.GrafAdv.Width(),
-                   window.GrafAdv.Height()};
+    CurveEdit edit = GraphEdit();
     if (CurveMapMode(image)) {
         CurveMapMouse(edit, action, x, y);
         return;
@@ -136,13 +140,7 @@ void TFormHlav::GrafAdvMouseUp(int x, int y) {
 }
 
 void TFormHlav::GrafAdvMouseLeave() {
-    CurveEdit edit{graph2d,
-                   image,
-                   selection,
-                   editorState.redrawRequest,
-                   graphHost_,
-                   window.GrafAdv.Width(),
-                   window.GrafAdv.Height()};
+    CurveEdit edit = GraphEdit();
     CurveGraphLeave(edit, CurveMapMode(image));
 }
 
@@ -154,13 +152,7 @@ bool TFormHlav::WheelDispatch(int delta, int x, int y) {
     wheelTaken_ = true;
     switch (window.MapMode()) {
         case kMapModeGraph: {
-            CurveEdit edit{graph2d,
-                           image,
-                           selection,
-                           editorState.redrawRequest,
-                           graphHost_,
-                           window.GrafAdv.Width(),
-                           window.GrafAdv.Height()};
+            CurveEdit edit = GraphEdit();
             const LiveMapPoint live = LiveMap();
             return CurveMapMode(image) ? CurveMapWheel(edit, live, delta)
                                        : SingleCurveWheel(edit, live, delta);

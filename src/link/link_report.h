@@ -95,6 +95,15 @@ using LinkReport =
                  StatusCountdownSet, ProgressChanged, TransferStarted, TransferSucceeded,
                  TransferFailed, MonitorFrameDecoded, UnitInfoArrived, ReadCompleted>;
 
+// A visitor of reports built from one lambda per kind: `Take(Overloaded{[](const A&) {}, ...})`.
+template <class... Handlers>
+struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
+// Spelled out for compilers that do not deduce an aggregate's template arguments.
+template <class... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
+
 // The reports not yet taken, oldest first. The slots are kept and reused, so adding a report
 // allocates nothing once a busy tick's worth of room exists, and a report stays where it is
 // while it is being handled.

@@ -19,13 +19,6 @@ namespace orvell::cli {
 
 namespace {
 
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
-
 // A transfer may take a few hundred ticks on a healthy line (resends included); past this the
 // unit is not answering in any useful way.
 constexpr int kTransferTickLimit = 2000;
