@@ -44,13 +44,13 @@ TEST_F(ShellLogTest, OneRowPerFrameAndNoneWhileTheUnitIsSilent) {
     EXPECT_TRUE(w().MenuStopLog.Enabled());
 
     const unsigned before = form->Link().MonitorRevision();
-    TimedTick(30);
+    TimedTick(60);
     const unsigned framesAnswered = form->Link().MonitorRevision() - before;
-    EXPECT_GE(framesAnswered, 25u);
+    EXPECT_GE(framesAnswered, 9u);  // one request every sixth tick
     EXPECT_EQ(form->LiveLogRows(), static_cast<long>(framesAnswered));
-    EXPECT_EQ(w().LabelRec.Caption(), "REC 00:01");
-    // A second has passed: what is recorded so far is in the file, not only in a buffer.
-    EXPECT_GE(Lines(file).size(), 19u);
+    EXPECT_EQ(w().LabelRec.Caption(), "REC 00:03");
+    // Seconds have passed: what was recorded before the last flush is in the file.
+    EXPECT_GE(Lines(file).size(), framesAnswered + 1 - 4);
 
     unit.Options().silent = true;
     TimedTick(kSilenceTicks + 30);

@@ -206,13 +206,13 @@ TEST(Cli, LogWritesOneRowPerFrameForItsTimeAndNoneWhileTheUnitIsSilent) {
         if (ticks == 150) bench.unit.Options().silent = false;
         bench.line.DeliverTick();
     };
-    const Outcome o = bench.Run({"log", file, "--seconds", "10"});
+    const Outcome o = bench.Run({"log", file, "--seconds", "20"});
     ASSERT_EQ(o.status, cli::kExitOk) << o.err;
     EXPECT_NE(o.err.find("stopped answering"), std::string::npos) << o.err;
     EXPECT_NE(o.err.find("answers again"), std::string::npos) << o.err;
 
     const std::vector<std::string> lines = Lines(file);
-    ASSERT_GT(lines.size(), 100u);
+    ASSERT_GT(lines.size(), 30u);  // about three frames a second
     EXPECT_EQ(lines[0] + "\n", LiveLogHeader());
     EXPECT_NE(o.out.find(std::to_string(lines.size() - 1) + " rows in " + file), std::string::npos);
     // Every monitoring answer the unit gave became one row, save the one still on the line at
@@ -225,7 +225,7 @@ TEST(Cli, LogWritesOneRowPerFrameForItsTimeAndNoneWhileTheUnitIsSilent) {
         longestGap = std::max(longestGap, Time(lines[i]) - Time(lines[i - 1]));
     }
     EXPECT_GE(longestGap, 50 * 55);
-    EXPECT_LT(Time(lines.back()), 10'000);
+    EXPECT_LT(Time(lines.back()), 20'000);
 }
 
 TEST(Cli, AnInterruptedLogEndsWithItsFileComplete) {
@@ -239,7 +239,7 @@ TEST(Cli, AnInterruptedLogEndsWithItsFileComplete) {
         bench.line.DeliverTick();
     };
     bench.env.catchInterrupt = [&] { caught = true; };
-    bench.env.interrupted = [&] { return ticks >= 120; };
+    bench.env.interrupted = [&] { return ticks >= 200; };
     const Outcome o = bench.Run({"log", file});
     EXPECT_EQ(o.status, cli::kExitOk) << o.err;
     EXPECT_TRUE(caught);

@@ -136,6 +136,7 @@ class Session {
                 break;
             case Operation::Read:
             case Operation::Info:
+            case Operation::Log:  // the log reads the unit's set first (Log)
                 link_.StartRead();
                 break;
         }
