@@ -1,6 +1,7 @@
 // The live log from the window: Tools > "Record live data..." and "Stop recording", a red
 // "REC mm:ss" while it runs. Rows are written as the monitoring frames are accepted, so a unit
 // that has gone silent adds nothing to the log, not even its last readings again.
+#include <cstdio>
 #include <ctime>
 
 #include "app/form_hlav.h"

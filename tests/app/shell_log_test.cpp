@@ -110,6 +110,20 @@ TEST_F(ShellLogTest, AFileThatCannotBeCreatedIsToldAndNothingRecords) {
     EXPECT_TRUE(w().MenuRecordLog.Enabled());
 }
 
+TEST_F(ShellLogTest, AFullDiskStopsTheRecordingAndSaysWhy) {
+    Start();
+    platform.chosenFiles.push_back("/dev/full");
+    form->MenuRecordLogClick();
+    TimedTick(10);
+    EXPECT_FALSE(form->LiveLogRecording());
+    EXPECT_FALSE(w().LabelRec.Visible());
+    EXPECT_TRUE(w().MenuRecordLog.Enabled());
+    EXPECT_EQ(w().LabelHlaseni.Color(), colour::kRed);
+    EXPECT_NE(w().LabelHlaseni.Caption().find("could not be written: No space left on device"),
+              std::string::npos)
+        << w().LabelHlaseni.Caption();
+}
+
 TEST_F(ShellLogTest, ClosingTheWindowEndsTheRecordingWithEveryRowWritten) {
     Start();
     const std::filesystem::path file = folder / "run.csv";
