@@ -1,4 +1,5 @@
-// Cost of the main loop: one 55 ms tick of the whole window, idle and with a monitoring frame.
+// Cost of the main loop: one 55 ms tick of the whole window, idle and with a monitoring frame
+// (with and without the live log recording it).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -48,9 +49,15 @@ void BM_IdleTick(benchmark::State& state) {
 }
 BENCHMARK(BM_IdleTick);
 
-// A monitoring frame arrives: decoded, copied into the monitor labels, live point moved.
-void BM_TickWithMonitorFrame(benchmark::State& state) {
+// A monitoring frame arrives: decoded, copied into the monitor labels, live point moved; with
+// `recording`, also written as one row of the live log (flushed once a second of the clock).
+void TickWithMonitorFrame(benchmark::State& state, bool recording) {
     Started s;
+    if (recording) {
+        s.platform.logFile = s.folder.Path() / "bench-log.csv";
+        s.form.MenuRecordLogClick();
+        if (!s.form.LiveLogRecording()) state.SkipWithError("the log could not be created");
+    }
     sim::SimulatedUnit unit;
     std::vector<Frame> frames;
     for (int i = 0; i < 64; ++i) {
@@ -61,11 +68,20 @@ void BM_TickWithMonitorFrame(benchmark::State& state) {
     for (auto _ : state) {
         const Frame& frame = frames[n++ % frames.size()];
         s.port.input.assign(frame.begin(), frame.end());
+        s.platform.clockMs += 55;
         s.form.Timer1Timer();
         benchmark::DoNotOptimize(s.form.window.LabelRpm);
     }
+    if (recording) s.form.MenuStopLogClick();
+}
+void BM_TickWithMonitorFrame(benchmark::State& state) {
+    TickWithMonitorFrame(state, false);
 }
 BENCHMARK(BM_TickWithMonitorFrame);
+void BM_TickWithMonitorFrameRecording(benchmark::State& state) {
+    TickWithMonitorFrame(state, true);
+}
+BENCHMARK(BM_TickWithMonitorFrameRecording);
 
 }  // namespace
 }  // namespace orvell

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "app/platform.h"
@@ -38,9 +39,17 @@ class InertPlatform : public PlatformServices {
         return std::nullopt;
     }
     void MoveFocusTo(const Control&) override {}
+    std::optional<std::filesystem::path> SaveLogDialog(const std::filesystem::path&) override {
+        return logFile;
+    }
+    std::filesystem::path DocumentsFolder() const override { return "/nonexistent"; }
+    std::int64_t MonotonicMilliseconds() const override { return clockMs; }
     std::string DateText() const override { return {}; }
     std::string TimeText() const override { return {}; }
     std::filesystem::path ExecutableDir() const override { return "/nonexistent/"; }
+
+    std::optional<std::filesystem::path> logFile;  // what the log's save dialog answers
+    std::int64_t clockMs = 0;
 };
 
 class BenchFolder {

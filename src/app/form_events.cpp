@@ -128,6 +128,8 @@ constexpr std::array kRoutes = {
     EventRoute{K::Click, One<&W::SpeedButtonPrint>, 0, Call<&F::SpeedButtonPrintClick>},
     EventRoute{K::Click, One<&W::MenuPrintAll>, 0, Call<&F::MenuPrintAllClick>},
     EventRoute{K::Click, One<&W::MenuSavePdf>, 0, Call<&F::MenuSavePdfClick>},
+    EventRoute{K::Click, One<&W::MenuRecordLog>, 0, Call<&F::MenuRecordLogClick>},
+    EventRoute{K::Click, One<&W::MenuStopLog>, 0, Call<&F::MenuStopLogClick>},
     EventRoute{K::Click, One<&W::MenuExit>, 0, Call<&F::MenuExitClick>},
     EventRoute{K::Click, Each<&W::MenuComItem>, 0,
                [](F& f, UserEvent&, int index) { f.MenuCom1Click(index); }},

@@ -174,7 +174,10 @@ void TFormHlav::TakeLinkReports() {
             }
             ShowStatus(r.message, colour::kRed);
         },
-        [this](const MonitorFrameDecoded& r) { ShowMonitorReadout(*r.readout, window); },
+        [this](const MonitorFrameDecoded& r) {
+            ShowMonitorReadout(*r.readout, window);
+            RecordLiveFrame();
+        },
         [this](const UnitInfoArrived& r) {
             unitInfo_ = r.texts;
             // From now on every refresh shows the unit's program texts on the Bike page; until

@@ -27,6 +27,7 @@
 #include "editor/window_model.h"
 #include "i18n/messages.h"
 #include "link/device_link.h"
+#include "link/live_log.h"
 #include "link/serial_port.h"
 #include "views/canvas.h"
 #include "views/cell_selection.h"
@@ -175,6 +176,12 @@ class TFormHlav final : public UserEventSink {
     void MenuCzechClick() { SwitchLanguage(kCzech); }
     void MenuContensClick();
     void MenuAboutClick();
+    // The live log (app/form_live_log.cpp): asks for a CSV file and records one row per
+    // monitoring frame until stopped, the window closes or the file cannot be written.
+    void MenuRecordLogClick();
+    void MenuStopLogClick();
+    bool LiveLogRecording() const { return liveLog_.Recording(); }
+    long LiveLogRows() const { return liveLog_.Rows(); }
 
     // A motorcycle or a synchronisation method was chosen on the Bike page.
     void ComboBoxBikeChange() { BikeSelectionChange(); }
@@ -278,6 +285,10 @@ class TFormHlav final : public UserEventSink {
     void StatusTick();
     void ShowLivePoint();
     void KeepLastImage();
+    void RecordLiveFrame();
+    void LiveLogTick();
+    // Ends the recording; a failure of the file is told with the system's reason.
+    void StopLiveLog();
     void PaintSurfaceView(const ImageSurface& surface, Canvas& canvas) const;
     // The curve graph's edits reach the window through this.
     class GraphHost final : public MapViewHost {
@@ -322,6 +333,9 @@ class TFormHlav final : public UserEventSink {
     bool writeFailureShown_ = false;  // the last failed write of it was told; none succeeded since
     GraphHost graphHost_{*this};
     bool wheelTaken_ = false;  // this tick's wheel step was taken
+    LiveLog liveLog_;
+    FileLogSink logSink_;
+    std::int64_t recSecondsShown_ = -1;  // the elapsed time "REC" shows
 };
 
 }  // namespace orvell

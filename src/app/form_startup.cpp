@@ -141,6 +141,7 @@ void TFormHlav::Timer1Timer() {
     if (window.LabelSpojeni.Visible()) window.LabelVersion.SetVisible(false);
     ShowLivePoint();
     KeepLastImage();
+    LiveLogTick();
 }
 
 void TFormHlav::KeepLastImage() {
@@ -172,6 +173,7 @@ void TFormHlav::ShowLivePoint() {
 
 void TFormHlav::FormClose() {
     link_.ClosePort();
+    StopLiveLog();
     GatherControls();
     // The link moves the port on by itself (COM menu, automatic search); the rules bound it.
     boundedSettings.portChoice = link_.PortChoice();

@@ -2,6 +2,7 @@
 // that records what was asked. Keeping it this small is what lets the whole program run headless.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -97,6 +98,13 @@ class PlatformServices {
         const std::filesystem::path& startFile) = 0;
     // Moves the keyboard focus to a control of the window, as a click on it would.
     virtual void MoveFocusTo(const Control& control) = 0;
+
+    // The live log: the save dialog for a CSV file (it appends ".csv" and asks before
+    // overwriting), the folder it starts in, and a monotonic clock in milliseconds.
+    virtual std::optional<std::filesystem::path> SaveLogDialog(
+        const std::filesystem::path& startFile) = 0;
+    virtual std::filesystem::path DocumentsFolder() const = 0;
+    virtual std::int64_t MonotonicMilliseconds() const = 0;
 
     // Date and time in the user's short date and long time formats.
     virtual std::string DateText() const = 0;

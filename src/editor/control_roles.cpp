@@ -24,8 +24,8 @@ void WindowModel::AssignRoles() {
           static_cast<Control*>(&AMapModeGraph), static_cast<Control*>(&AMapModeGraph3D)}) {
         c->AddRole(Role::AdvanceKeys);
     }
-    // The three large warnings are red text on the window's background.
-    for (Label* warning : {&LabelSpojeni, &LabelVersion, &LabelEeDataErr}) {
+    // The three large warnings and the recording mark are red text on the window's background.
+    for (Label* warning : {&LabelSpojeni, &LabelVersion, &LabelEeDataErr, &LabelRec}) {
         warning->AddRole(Role::TextColour);
     }
     for (Button* tool : {&SpeedButton6, &SpeedButtonOpen, &SpeedButtonSave, &SpeedButtonPrint,

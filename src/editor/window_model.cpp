@@ -162,6 +162,10 @@ void WindowModel::BuildMenu() {
     AddMenu(AdvancePlus, "AdvancePlus", &MenuTools, "F5");
     AddMenu(MenuZpet, "MenuZpet", &MenuTools, "Ctrl+Z");
     AddMenu(MenuZnovu, "MenuZnovu", &MenuTools, "Ctrl+Alt+Z");
+    separator(N5, "N5", &MenuTools);
+    AddMenu(MenuRecordLog, "MenuRecordLog", &MenuTools);
+    AddMenu(MenuStopLog, "MenuStopLog", &MenuTools);
+    MenuStopLog.SetEnabled(false);
 
     AddMenu(MenuLanguage, "MenuLanguage", nullptr);
     AddMenu(MenuEnglish, "MenuEnglish", &MenuLanguage);
@@ -407,6 +411,9 @@ void WindowModel::BuildMonitor() {
 
     Add(CheckBoxProgHned, "CheckBoxProgHned", form);
     Add(StatusBar1, "StatusBar1", form);
+    Add(LabelRec, "LabelRec", form);
+    LabelRec.SetColor(colour::kRed);
+    LabelRec.SetVisible(false);
 }
 
 void WindowModel::SortNameIndex() {

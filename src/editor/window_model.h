@@ -71,7 +71,8 @@ class WindowModel {
     MenuItem MenuCom;
     std::array<MenuItem, kComItems> MenuComItem;  // "MenuCom1" .. "MenuCom31"
     MenuItem MenuDevice, MenuRead, MenuVerify, MenuProgram;
-    MenuItem MenuTools, AdvanceMinus, AdvancePlus, MenuZpet, MenuZnovu;
+    MenuItem MenuTools, AdvanceMinus, AdvancePlus, MenuZpet, MenuZnovu, N5, MenuRecordLog,
+        MenuStopLog;
     MenuItem MenuLanguage, MenuEnglish, MenuGerman, MenuFrench, MenuCzech;
     MenuItem MenuHelp, MenuContens, MenuAbout;
 
@@ -189,6 +190,7 @@ class WindowModel {
         LabelBlocking1, LabelClutchMon, LabelKillSwitch, LabelVersion, LabelEeDataErr;
     std::array<Label, kMonitorTestLabels> LabelTest;
     Label LabelSpojeni, LabelHlaseni, LabelCom;
+    Label LabelRec;  // "REC mm:ss" while the live log records
     Gauge CGaugeProgram;
 
     CheckBox CheckBoxProgHned;

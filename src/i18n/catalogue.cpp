@@ -106,6 +106,14 @@ constexpr MessageText kMessages[] = {
     {Msg::MsgPdfWriteError,
      {"The PDF file could not be written:", "Die PDF-Datei konnte nicht geschrieben werden:",
       "Le fichier PDF n'a pas pu être écrit :", "Soubor PDF nelze zapsat:"}},
+    {Msg::MsgLogOpenError,
+     {"The log file could not be created:", "Die Protokolldatei konnte nicht angelegt werden:",
+      "Le fichier journal n'a pas pu être créé :", "Soubor záznamu nelze vytvořit:"}},
+    {Msg::MsgLogWriteError,
+     {"Recording stopped, the log file could not be written:",
+      "Aufzeichnung beendet, die Protokolldatei konnte nicht geschrieben werden:",
+      "Enregistrement arrêté, le fichier journal n'a pas pu être écrit :",
+      "Záznam ukončen, soubor záznamu nelze zapsat:"}},
 };
 static_assert(std::size(kMessages) == kMsgCount);
 
@@ -195,6 +203,8 @@ constexpr ControlText kOtherControls[] = {
     {"MenuTools", P::Caption, 0, {"Tools", "Werkzeuge", "Outils", "Nástroje"}},
     {"AdvanceMinus", P::Caption, 0, {"Advance -", "Vorzündung -", "Avance -", "Předstih -"}},
     {"AdvancePlus", P::Caption, 0, {"Advance +", "Vorzündung +", "Avance +", "Předstih +"}},
+    {"MenuRecordLog", P::Caption, 0, {"Record live data...", "Live-Daten aufzeichnen...", "Enregistrer les données en direct...", "Zaznamenávat živá data..."}},
+    {"MenuStopLog", P::Caption, 0, {"Stop recording", "Aufzeichnung beenden", "Arrêter l'enregistrement", "Ukončit záznam"}},
     {"MenuHelp", P::Caption, 0, {"&Help", "&Hilfe", "&Aide", "&Nápověda"}},
     {"MenuContens", P::Caption, 0, {"&Contents...", "&Inhalt...", "&Sommaire...", "&Obsah..."}},
     {"MenuAbout", P::Caption, 0, {"&About...", "Ü&ber...", "À &propos...", "&O programu..."}},
@@ -257,6 +267,7 @@ constexpr ControlText kOtherControls[] = {
     {"MenuSave", P::Hint, 0, {"Save parametrs to file", "Kenndaten in Datei speichern", "Enregistrer les paramètres dans un fichier", "Uložit parametry do souboru"}},
     {"SpeedButtonPrint", P::Hint, 0, {"Print parametrs", "Kenndaten drucken", "Imprimer les paramètres", "Tisk parametrů"}},
     {"MenuPrint", P::Hint, 0, {"Print parametrs", "Kenndaten drucken", "Imprimer les paramètres", "Tisk parametrů"}},
+    {"MenuRecordLog", P::Hint, 0, {"Write every monitoring reading to a CSV file while the unit answers", "Jeden Messwert der Überwachung in eine CSV-Datei schreiben, solange die Zündung antwortet", "Écrire chaque mesure de la surveillance dans un fichier CSV tant que le boîtier répond", "Zapisovat každé měření monitoru do souboru CSV, dokud zapalování odpovídá"}},
     {"MenuSavePdf", P::Hint, 0, {"Save the shown page as a PDF file (with Shift: all four pages)", "Die angezeigte Seite als PDF-Datei speichern (mit Umschalt: alle vier Seiten)", "Enregistrer la page affichée en fichier PDF (avec Maj : les quatre pages)", "Uložit zobrazenou stránku jako soubor PDF (se Shift: všechny čtyři stránky)"}},
     {"BitBtnProgram", P::Hint, 0, {"Programing  set parametrs to ignition", "Eingestellte Kenndaten in die Zündung programmieren", "Programmer les paramètres dans le boîtier d'allumage", "Naprogramovat nastavené parametry do zapalování"}},
     {"MenuProgram", P::Hint, 0, {"Programing  set parametrs to ignition", "Eingestellte Kenndaten in die Zündung programmieren", "Programmer les paramètres dans le boîtier d'allumage", "Naprogramovat nastavené parametry do zapalování"}},

@@ -52,6 +52,8 @@ enum class Msg : std::size_t {
     MsgPrinterError,
     MsgOfferPdf,
     MsgPdfWriteError,
+    MsgLogOpenError,
+    MsgLogWriteError,
     Count
 };
 

@@ -68,11 +68,16 @@ bool HandleMonitorFrame(FrameView f, const ParamImage& image, const MessageTexts
     r.engineSpeedPercent = std::clamp(speed / limiter, 0, 100);
 
     const int mv = Word(f, monitor::kSupplyVoltage);
+    state.supplyVoltage = static_cast<std::uint16_t>(mv);
     r.supplyVoltage = {Format("U = %4.1f [V]", mv * 0.001), VoltageColour(mv)};
 
     r.motorOff = Flag(texts, Msg::MsgMotorOff, f[monitor::kMotorOff] != 0, colour::kRed);
 
-    if (PickupInError(f, image, 0) || PickupInError(f, image, 1)) {
+    state.pickupError = PickupInError(f, image, 0) || PickupInError(f, image, 1);
+    for (std::size_t i = 0; i < state.advance.size(); ++i) {
+        state.advance[i] = f[monitor::kChannelAdvance + i];
+    }
+    if (state.pickupError) {
         for (auto& reading : r.channelAdvance) reading = {texts[Msg::MsgPickupError], colour::kRed};
     } else {
         for (int i = 0; i < 4; ++i) {
@@ -95,6 +100,7 @@ bool HandleMonitorFrame(FrameView f, const ParamImage& image, const MessageTexts
     r.shiftLight = Flag(texts, Msg::MsgShiftLight, f[monitor::kShiftLight] != 0, colour::kYellow);
     for (int k = 0; k < 2; ++k) {
         const bool running = f[monitor::kPickupSignal + static_cast<std::size_t>(k)] != 0;
+        state.pickupSignal[static_cast<std::size_t>(k)] = running;
         ReadingText& reading = r.pickup[static_cast<std::size_t>(k)];
         reading.text = texts[Msg::MsgPickup] + (k == 0 ? " 1 - " : " 2 - ") +
                        texts[running ? Msg::MsgRunning : Msg::MsgNoSignal];
@@ -114,6 +120,11 @@ bool HandleMonitorFrame(FrameView f, const ParamImage& image, const MessageTexts
     }
 
     const bool servoShown = ServoInUse(image);
+    state.servoInUse = servoShown;
+    state.servoDesired =
+        static_cast<std::uint16_t>(ReadingToMillivolts(Word(f, monitor::kServoDesired)));
+    state.servoMeasured =
+        static_cast<std::uint16_t>(ReadingToMillivolts(Word(f, monitor::kServoMeasured)));
     const Colour servoColour = f[monitor::kServoInOrder] ? colour::kButtonFace : colour::kRed;
     r.servoDesired = {texts[Msg::MsgServoDesired] +
                           Format(" %d [mV]", ReadingToMillivolts(Word(f, monitor::kServoDesired))),
@@ -141,6 +152,7 @@ bool HandleMonitorFrame(FrameView f, const ParamImage& image, const MessageTexts
 
     for (int k = 0; k < 2; ++k) {
         const bool grounded = f[monitor::kInputGrounded + static_cast<std::size_t>(k)] != 0;
+        state.inputGrounded[static_cast<std::size_t>(k)] = grounded;
         ReadingText& reading = r.input[static_cast<std::size_t>(k)];
         reading.text = texts[Msg::MsgInput] + (k == 0 ? " 1: " : " 2: ") +
                        texts[grounded ? Msg::MsgInputGrounded : Msg::MsgInputOpen];

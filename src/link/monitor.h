@@ -57,6 +57,15 @@ struct MonitorState {
     std::uint8_t liveThrottle = 0;      // percent; above 100 means a sensor error
     std::uint16_t liveTpsVoltage = 0;   // mV
     std::uint16_t savingCountdown = 0;  // nonzero while the unit stores parameters
+    // The frame's other numbers, for the live log.
+    std::uint16_t supplyVoltage = 0;                // mV
+    std::uint16_t servoDesired = 0;                 // mV
+    std::uint16_t servoMeasured = 0;                // mV
+    bool servoInUse = false;                        // the parameter set uses the servo
+    bool pickupError = false;                       // the advances are not to be trusted
+    std::array<std::uint8_t, kChannels> advance{};  // degrees + 100; 0: the channel fires none
+    std::array<bool, 2> pickupSignal{};             // pick-up 1, 2 sees pulses
+    std::array<bool, 2> inputGrounded{};            // input 1, 2
 };
 
 // One reading as the monitor column shows it: its text, the colour that marks its state (none:

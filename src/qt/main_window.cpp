@@ -151,6 +151,9 @@ MainWindow::MainWindow(TFormHlav& form)
     status->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(status);
     binder_.BindWidget(w.StatusBar1, status);
+    QLabel* rec = MakeLabel(w.LabelRec, status);
+    rec->setFont(Scaled(status->font(), 1.0, true));
+    status->addPermanentWidget(rec);
 
     previousFocus_ = form_.seams.focus;
     form_.seams.focus = this;

@@ -5,12 +5,14 @@
 #include <QDate>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTime>
 #include <QUrl>
 #include <QWidget>
@@ -26,6 +28,7 @@ namespace {
 const QString kOpenFilter = QStringLiteral("Ignition Parametrs (*.ign);;All Files (*)");
 const QString kSaveFilter = QStringLiteral("Ignition Parametrs (*.ign)");
 const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
+const QString kCsvFilter = QStringLiteral("CSV (*.csv)");
 
 QString ToQ(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
@@ -180,6 +183,31 @@ std::optional<std::filesystem::path> QtPlatformServices::SavePdfDialog(
 void QtPlatformServices::MoveFocusTo(const Control& control) {
     if (binder_ == nullptr) return;
     if (QWidget* widget = binder_->WidgetOf(control)) widget->setFocus(Qt::OtherFocusReason);
+}
+
+std::optional<std::filesystem::path> QtPlatformServices::SaveLogDialog(
+    const std::filesystem::path& startFile) {
+    QFileDialog dialog(window_, QString(), ToQ(startFile), kCsvFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    return RunDialog(dialog);
+}
+
+std::filesystem::path QtPlatformServices::DocumentsFolder() const {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty()) folder = QDir::homePath();
+    return std::filesystem::path(folder.toStdString());
+}
+
+std::int64_t QtPlatformServices::MonotonicMilliseconds() const {
+    static const QElapsedTimer clock = [] {
+        QElapsedTimer started;
+        started.start();
+        return started;
+    }();
+    return clock.elapsed();
 }
 
 std::string QtPlatformServices::DateText() const {

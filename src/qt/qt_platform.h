@@ -51,6 +51,10 @@ class QtPlatformServices : public PlatformServices {
     std::optional<std::filesystem::path> SavePdfDialog(
         const std::filesystem::path& startFile) override;
     void MoveFocusTo(const Control& control) override;
+    std::optional<std::filesystem::path> SaveLogDialog(
+        const std::filesystem::path& startFile) override;
+    std::filesystem::path DocumentsFolder() const override;
+    std::int64_t MonotonicMilliseconds() const override;
     std::string DateText() const override;
     std::string TimeText() const override;
     std::filesystem::path ExecutableDir() const override;

@@ -77,6 +77,13 @@ class FakePlatform : public PlatformServices {
         return Next(chosenFiles);
     }
     void MoveFocusTo(const Control& control) override { focused.push_back(&control); }
+    std::optional<std::filesystem::path> SaveLogDialog(
+        const std::filesystem::path& startFile) override {
+        logDialogStarts.push_back(startFile);
+        return Next(chosenFiles);
+    }
+    std::filesystem::path DocumentsFolder() const override { return documentsFolder; }
+    std::int64_t MonotonicMilliseconds() const override { return clockMs; }
     std::string DateText() const override { return "11.12.2026"; }
     std::string TimeText() const override { return "08:00:00"; }
     std::filesystem::path ExecutableDir() const override { return executableDir; }
@@ -113,6 +120,9 @@ class FakePlatform : public PlatformServices {
     std::vector<int> printedPages;  // pages sent to the printer, per printout
     std::vector<std::pair<std::filesystem::path, int>> pdfFiles;  // file and pages written
     std::vector<std::filesystem::path> pdfDialogStarts;
+    std::vector<std::filesystem::path> logDialogStarts;
+    std::filesystem::path documentsFolder = "/documents";
+    std::int64_t clockMs = 0;  // the tests move it on
     std::vector<const Control*> focused;
 
   private:

@@ -13,6 +13,7 @@
 #include "core/bike_presets.h"
 #include "core/consistency_rules.h"
 #include "core/param_file.h"
+#include "link/live_log.h"
 #include "link_fakes.h"
 #include "temp_folder.h"
 
@@ -100,6 +101,10 @@ TEST(Cli, LinkFailuresAreErrorsWithOneClearLine) {
         {"other version, info", older, {"info"}, "Unmatched version"},
         {"missing file", {}, {"program", Path(folder, "none.ign")}, "cannot open"},
         {"usage", {}, {"program"}, "needs one file"},
+        {"silent unit, log", silent, {"log", Path(folder, "run.csv")}, "no answer from the unit"},
+        {"log without a file", {}, {"log"}, "log needs one file"},
+        {"log for no time", {}, {"log", Path(folder, "run.csv"), "--seconds", "0"}, "--seconds"},
+        {"log into no folder", {}, {"log", Path(folder, "none/run.csv")}, "cannot create"},
     };
     for (const Case& c : cases) {
         Bench bench(c.unit);
@@ -154,7 +159,9 @@ TEST(Cli, ShowAndDiffOnFiles) {
     };
     const Case cases[] = {
         {a, a, cli::kExitOk, {}},
-        {a, b, cli::kExitDifferent,
+        {a,
+         b,
+         cli::kExitDifferent,
          {"Base advance [°]: 10 -> 12",
           "Advance map, throttle 30% (row 6), column 8 [°]: 32 -> 44"}},
     };
@@ -165,16 +172,82 @@ TEST(Cli, ShowAndDiffOnFiles) {
         for (const std::string& line : c.lines) expected += line + "\n";
         EXPECT_EQ(o.out, expected);
     }
-    {
-        std::ofstream(Path(folder, "picture.ign")) << "\x89PNG\r\n";
-    }
+    { std::ofstream(Path(folder, "picture.ign")) << "\x89PNG\r\n"; }
     const Outcome notASet = bench.Run({"diff", a, Path(folder, "picture.ign")});
     EXPECT_EQ(notASet.status, cli::kExitError);
     EXPECT_NE(notASet.err.find("holds no parameter set"), std::string::npos) << notASet.err;
 }
 
-
 // The programs themselves over a pseudo-terminal, at the real pace: what a script sees.
+std::vector<std::string> Lines(const std::string& file) {
+    std::ifstream in(file);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::int64_t Time(const std::string& row) {
+    return std::stoll(row.substr(0, row.find(',')));
+}
+
+TEST(Cli, LogWritesOneRowPerFrameForItsTimeAndNoneWhileTheUnitIsSilent) {
+    testing::TempFolder folder;
+    const std::string file = Path(folder, "run.csv");
+    Bench bench;
+    int ticks = 0;
+    int monitorAnswers = 0;
+    bench.line.tamper = [&](const Frame&, Frame& answer) {
+        if (answer[0] == command::kMonitorAnswer) ++monitorAnswers;
+    };
+    bench.env.waitTick = [&] {
+        // The unit's set is read first (a few dozen ticks); then it goes quiet for a while.
+        ++ticks;
+        if (ticks == 100) bench.unit.Options().silent = true;
+        if (ticks == 150) bench.unit.Options().silent = false;
+        bench.line.DeliverTick();
+    };
+    const Outcome o = bench.Run({"log", file, "--seconds", "20"});
+    ASSERT_EQ(o.status, cli::kExitOk) << o.err;
+    EXPECT_NE(o.err.find("stopped answering"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find("answers again"), std::string::npos) << o.err;
+
+    const std::vector<std::string> lines = Lines(file);
+    ASSERT_GT(lines.size(), 30u);  // about three frames a second
+    EXPECT_EQ(lines[0] + "\n", LiveLogHeader());
+    EXPECT_NE(o.out.find(std::to_string(lines.size() - 1) + " rows in " + file), std::string::npos);
+    // Every monitoring answer the unit gave became one row, save the one still on the line at
+    // the end; the silence shows as a gap in time.
+    EXPECT_LE(static_cast<int>(lines.size()) - 1, monitorAnswers);
+    EXPECT_GE(static_cast<int>(lines.size()) - 1, monitorAnswers - 1);
+    std::int64_t longestGap = 0;
+    for (std::size_t i = 2; i < lines.size(); ++i) {
+        EXPECT_EQ(std::count(lines[i].begin(), lines[i].end(), ','), 16) << lines[i];
+        longestGap = std::max(longestGap, Time(lines[i]) - Time(lines[i - 1]));
+    }
+    EXPECT_GE(longestGap, 50 * 55);
+    EXPECT_LT(Time(lines.back()), 20'000);
+}
+
+TEST(Cli, AnInterruptedLogEndsWithItsFileComplete) {
+    testing::TempFolder folder;
+    const std::string file = Path(folder, "run.csv");
+    Bench bench;
+    int ticks = 0;
+    bool caught = false;
+    bench.env.waitTick = [&] {
+        ++ticks;
+        bench.line.DeliverTick();
+    };
+    bench.env.catchInterrupt = [&] { caught = true; };
+    bench.env.interrupted = [&] { return ticks >= 200; };
+    const Outcome o = bench.Run({"log", file});
+    EXPECT_EQ(o.status, cli::kExitOk) << o.err;
+    EXPECT_TRUE(caught);
+    const std::vector<std::string> lines = Lines(file);
+    ASSERT_GT(lines.size(), 10u);
+    EXPECT_EQ(std::count(lines.back().begin(), lines.back().end(), ','), 16);
+}
+
 TEST(CliProcess, ReadsAndVerifiesTheSimulatorOverAPty) {
     testing::TempFolder folder;
     const std::string link = Path(folder, "unit");
@@ -188,13 +261,31 @@ TEST(CliProcess, ReadsAndVerifiesTheSimulatorOverAPty) {
 
     const std::string file = Path(folder, "read.ign");
     const auto run = [&](const std::string& command) {
-        const int status = std::system((std::string(ORVELL_CLI) + " --port " + link + " " +
-                                        command + " 2>/dev/null").c_str());
+        const int status = std::system(
+            (std::string(ORVELL_CLI) + " --port " + link + " " + command + " 2>/dev/null").c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     };
     EXPECT_EQ(run("read " + file), cli::kExitOk);
     EXPECT_EQ(run("verify " + file), cli::kExitOk);
     EXPECT_EQ(run("verify " + WriteSet(folder, "other.ign", 17)), cli::kExitDifferent);
+
+    // Ctrl+C ends a log without a time limit with every row in the file.
+    const std::string log = Path(folder, "run.csv");
+    std::vector<std::string> logArgs = {ORVELL_CLI, "--port", link, "log", log};
+    std::vector<char*> logArgv;
+    for (auto& a : logArgs) logArgv.push_back(a.data());
+    logArgv.push_back(nullptr);
+    pid_t cli = 0;
+    ASSERT_EQ(::posix_spawn(&cli, logArgv[0], nullptr, nullptr, logArgv.data(), environ), 0);
+    for (int i = 0; i < 1000 && Lines(log).size() < 5; ++i) ::poll(nullptr, 0, 10);
+    ::kill(cli, SIGINT);
+    int status = 0;
+    ::waitpid(cli, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), cli::kExitOk);
+    const std::vector<std::string> lines = Lines(log);
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_EQ(std::count(lines.back().begin(), lines.back().end(), ','), 16);
 
     ::kill(sim, SIGTERM);
     ::waitpid(sim, nullptr, 0);

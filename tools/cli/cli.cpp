@@ -12,6 +12,7 @@
 #include "core/param_image.h"
 #include "i18n/messages.h"
 #include "link/device_link.h"
+#include "link/live_log.h"
 #include "link/unit_info.h"
 #include "tools/cli/set_listing.h"
 
@@ -27,6 +28,7 @@ constexpr int kInfoTickLimit = 200;
 struct Options {
     std::string port = "COM1";
     bool json = false;
+    std::optional<int> seconds;  // the live log's length
     std::vector<std::string> words;
 };
 
@@ -71,7 +73,8 @@ bool LoadSet(const std::string& path, ParamImage& image, std::ostream& err) {
         return false;
     }
     if (!read.Loaded()) {
-        err << "orvell-cli: " << path << " holds no parameter set of a version this program reads\n";
+        err << "orvell-cli: " << path
+            << " holds no parameter set of a version this program reads\n";
         return false;
     }
     if (read.OlderVersion()) {
@@ -95,7 +98,7 @@ ParamImage StartupImage() {
     return image;
 }
 
-enum class Operation { Read, Program, Verify, Info };
+enum class Operation { Read, Program, Verify, Info, Log };
 
 class Session {
   public:
@@ -126,6 +129,7 @@ class Session {
                 break;
             case Operation::Read:
             case Operation::Info:
+            case Operation::Log:  // the log reads the unit's set first (Log)
                 link_.StartRead();
                 break;
         }
@@ -145,7 +149,70 @@ class Session {
         return Finish(kExitError);
     }
 
+    // Reads the unit's set (the live cell is a cell of the unit's own map), then writes one row
+    // per monitoring frame into `path` until `seconds` have passed or the user interrupts.
+    int Log(const std::string& path, std::optional<int> seconds) {
+        link_.OpenPort();
+        if (const int failed = TakeReports(); failed >= 0) return failed;
+        op_ = Operation::Read;
+        link_.StartRead();
+        int read = -1;
+        for (int tick = 0; tick < kTransferTickLimit && read < 0; ++tick) {
+            Tick();
+            link_.PollReceive();
+            if (link_.ReceivedCount() > 0) answered_ = true;
+            read = TakeReports();
+            if (read >= 0) break;
+            link_.TransferTick();
+            read = TakeReports();
+        }
+        if (read < 0) {
+            err_ << "orvell-cli: no answer from the unit on " << link_.DevicePath() << "\n";
+            return Finish(kExitError);
+        }
+        // A Read that ended in a difference keeps the repaired set, as the window does.
+        if (read == kExitError) return Finish(read);
+        if (env_.progress) err_ << "\n";
+
+        FileLogSink sink;
+        if (const std::string error = sink.Open(path); !error.empty()) {
+            err_ << "orvell-cli: cannot create " << path << ": " << error << "\n";
+            link_.ClosePort();
+            return kExitError;
+        }
+        op_ = Operation::Log;
+        if (env_.catchInterrupt) env_.catchInterrupt();
+        const std::int64_t start = Now();
+        bool written = log_.Start(sink, start);
+        while (written && (!seconds || Now() - start < std::int64_t{*seconds} * 1000) &&
+               !(env_.interrupted && env_.interrupted())) {
+            Tick();
+            link_.PollReceive();
+            TakeReports();
+            link_.TransferTick();
+            TakeReports();
+            link_.WatchdogTick();
+            TakeReports();
+            written = log_.Recording();
+        }
+        written = log_.Stop() && written;
+        written = sink.Close() && written;
+        link_.ClosePort();
+        if (!written) {
+            err_ << "orvell-cli: cannot write " << path << ": " << sink.Error() << "\n";
+            return kExitError;
+        }
+        out_ << log_.Rows() << " rows in " << path << "\n";
+        return kExitOk;
+    }
+
   private:
+    void Tick() {
+        env_.waitTick();
+        ++ticks_;
+    }
+    std::int64_t Now() const { return env_.clockMs ? env_.clockMs() : std::int64_t{55} * ticks_; }
+
     int Finish(int status) {
         if (env_.progress) err_ << "\n";
         link_.ClosePort();
@@ -197,8 +264,8 @@ class Session {
                     err_ << "orvell-cli: " << r.message << " The unit holds a different set.\n";
                     status = kExitDifferent;
                 } else {
-                    err_ << "orvell-cli: " << OneLine(r.message) << " (on "
-                         << link_.DevicePath() << ")\n";
+                    err_ << "orvell-cli: " << OneLine(r.message) << " (on " << link_.DevicePath()
+                         << ")\n";
                     status = kExitError;
                 }
             },
@@ -206,7 +273,21 @@ class Session {
                 info_ = r;
                 if (op_ == Operation::Info) link_.GetTransfer().Abandon();
             },
+            [&](const UnitSilence& r) {
+                if (op_ != Operation::Log || r.silent == silent_) return;
+                silent_ = r.silent;
+                err_ << "orvell-cli: "
+                     << (r.silent ? "the unit stopped answering; no rows until it answers again"
+                                  : "the unit answers again")
+                     << "\n";
+            },
             [&](const MonitorFrameDecoded& r) {
+                if (op_ == Operation::Log) {
+                    const LivePoint point =
+                        ComputeLivePoint(link_.Monitor(), image_, image_.TpsMapFlag() != 0);
+                    log_.Record(Now(), link_.Monitor(), point);
+                    return;
+                }
                 const std::string& text = r.readout->programCount.text;
                 const auto at = text.rfind('=');
                 if (at != std::string::npos) {
@@ -237,6 +318,9 @@ class Session {
     std::string progressText_;
     std::optional<UnitInfoArrived> info_;
     std::optional<std::string> programCount_;
+    LiveLog log_;
+    long ticks_ = 0;
+    bool silent_ = false;
 };
 
 int Usage(std::ostream& err, const std::string& problem) {
@@ -255,6 +339,10 @@ Commands with a unit:
   verify FILE.ign     compare the unit's set with FILE without writing anything
   info                the unit's program, its date and time, its compatibility version and
                       how often it was programmed
+  log FILE.csv [--seconds N]
+                      record the unit's live readings, one CSV row per monitoring frame,
+                      for N seconds or until Ctrl+C (the unit's set is read first, so the
+                      logged map cell is one of its own map)
 
 Commands with files:
   show [--json] FILE.ign   the set as a readable list (or JSON), the advance map as a table
@@ -285,6 +373,16 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             options.port = args[++i];
         } else if (a == "--json") {
             options.json = true;
+        } else if (a == "--seconds") {
+            int n = 0;
+            const std::string* value = i + 1 < args.size() ? &args[++i] : nullptr;
+            const auto [ptr, ec] =
+                value != nullptr ? std::from_chars(value->data(), value->data() + value->size(), n)
+                                 : std::from_chars_result{nullptr, std::errc::invalid_argument};
+            if (ec != std::errc{} || ptr != value->data() + value->size() || n < 1) {
+                return Usage(err, "--seconds needs a whole number of seconds above 0");
+            }
+            options.seconds = n;
         } else if (a.size() > 1 && a[0] == '-') {
             return Usage(err, "unknown option " + a);
         } else {
@@ -319,15 +417,23 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return lines.empty() ? kExitOk : kExitDifferent;
     }
 
-    const std::optional<Operation> op =
-        command == "read"      ? std::optional(Operation::Read)
-        : command == "program" ? std::optional(Operation::Program)
-        : command == "verify"  ? std::optional(Operation::Verify)
-        : command == "info"    ? std::optional(Operation::Info)
-                               : std::nullopt;
+    if (command == "log") {
+        if (!needs(1)) return Usage(err, "log needs one file");
+        if (env.port == nullptr) return Usage(err, "no serial port");
+        Session session(env, out, err, options);
+        return session.Log(options.words[1], options.seconds);
+    }
+    if (options.seconds) return Usage(err, "--seconds is for the log command");
+
+    const std::optional<Operation> op = command == "read"      ? std::optional(Operation::Read)
+                                        : command == "program" ? std::optional(Operation::Program)
+                                        : command == "verify"  ? std::optional(Operation::Verify)
+                                        : command == "info"    ? std::optional(Operation::Info)
+                                                               : std::nullopt;
     if (!op) return Usage(err, "unknown command " + command);
     if (!needs(*op == Operation::Info ? 0 : 1)) {
-        return Usage(err, command + (*op == Operation::Info ? " takes no file" : " needs one file"));
+        return Usage(err,
+                     command + (*op == Operation::Info ? " takes no file" : " needs one file"));
     }
     if (env.port == nullptr) return Usage(err, "no serial port");
 
@@ -341,8 +447,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         // the file then holds the repaired set, as the window would.
         const WriteOutcome written = WriteParameterFile(options.words[1], session.Image());
         if (!written) {
-            err << "orvell-cli: cannot write " << options.words[1] << ": " << written.error
-                << "\n";
+            err << "orvell-cli: cannot write " << options.words[1] << ": " << written.error << "\n";
             return kExitError;
         }
     }

@@ -2,6 +2,7 @@
 // scripts and for workshops that keep their sets in version control.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <ostream>
@@ -26,6 +27,12 @@ struct Environment {
     std::map<int, std::string> settingsPorts;
     // Progress lines on the error stream (when it is a terminal).
     bool progress = false;
+    // The live log's clock in milliseconds; without one, 55 ms a tick.
+    std::function<std::int64_t()> clockMs;
+    // The live log takes Ctrl+C as "stop and keep the file": `catchInterrupt` is called once as
+    // it starts, `interrupted` after every tick.
+    std::function<void()> catchInterrupt;
+    std::function<bool()> interrupted;
 };
 
 // Runs one command line (the words after the program's name) and returns its exit status.
