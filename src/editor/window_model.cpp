@@ -162,6 +162,17 @@ void WindowModel::BuildMenu() {
     AddMenu(AdvancePlus, "AdvancePlus", &MenuTools, "F5");
     AddMenu(MenuZpet, "MenuZpet", &MenuTools, "Ctrl+Z");
     AddMenu(MenuZnovu, "MenuZnovu", &MenuTools, "Ctrl+Alt+Z");
+    separator(N5, "N5", &MenuTools);
+    AddMenu(MenuCopyCells, "MenuCopyCells", &MenuTools, "Ctrl+C");
+    AddMenu(MenuPasteCells, "MenuPasteCells", &MenuTools, "Ctrl+V");
+    AddMenu(MenuSetCells, "MenuSetCells", &MenuTools);
+    AddMenu(MenuAddCells, "MenuAddCells", &MenuTools);
+    AddMenu(MenuScaleCells, "MenuScaleCells", &MenuTools);
+    AddMenu(MenuSmoothCells, "MenuSmoothCells", &MenuTools);
+    AddMenu(MenuInterpolation, "MenuInterpolation", &MenuTools);
+    separator(N6, "N6", &MenuTools);
+    AddMenu(MenuSelectAll, "MenuSelectAll", &MenuTools);
+    AddMenu(MenuClearSelection, "MenuClearSelection", &MenuTools);
 
     AddMenu(MenuLanguage, "MenuLanguage", nullptr);
     AddMenu(MenuEnglish, "MenuEnglish", &MenuLanguage);

@@ -72,6 +72,9 @@ class WindowModel {
     std::array<MenuItem, kComItems> MenuComItem;  // "MenuCom1" .. "MenuCom31"
     MenuItem MenuDevice, MenuRead, MenuVerify, MenuProgram;
     MenuItem MenuTools, AdvanceMinus, AdvancePlus, MenuZpet, MenuZnovu;
+    // The map cell tools; the map's context menu shows them too.
+    MenuItem N5, MenuCopyCells, MenuPasteCells, MenuSetCells, MenuAddCells, MenuScaleCells,
+        MenuSmoothCells, MenuInterpolation, N6, MenuSelectAll, MenuClearSelection;
     MenuItem MenuLanguage, MenuEnglish, MenuGerman, MenuFrench, MenuCzech;
     MenuItem MenuHelp, MenuContens, MenuAbout;
 

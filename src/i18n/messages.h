@@ -52,6 +52,10 @@ enum class Msg : std::size_t {
     MsgPrinterError,
     MsgOfferPdf,
     MsgPdfWriteError,
+    MsgPasteRefused,
+    MsgSetCellsPrompt,
+    MsgAddCellsPrompt,
+    MsgScaleCellsPrompt,
     Count
 };
 

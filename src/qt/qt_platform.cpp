@@ -1,6 +1,7 @@
 #include "qt/qt_platform.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCursor>
 #include <QDate>
 #include <QDesktopServices>
@@ -8,7 +9,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTime>
@@ -180,6 +183,41 @@ std::optional<std::filesystem::path> QtPlatformServices::SavePdfDialog(
 void QtPlatformServices::MoveFocusTo(const Control& control) {
     if (binder_ == nullptr) return;
     if (QWidget* widget = binder_->WidgetOf(control)) widget->setFocus(Qt::OtherFocusReason);
+}
+
+std::string QtPlatformServices::ClipboardText() const {
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
+void QtPlatformServices::SetClipboardText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+std::optional<int> QtPlatformServices::AskNumber(const std::string& title,
+                                                 const std::string& label, int min, int max,
+                                                 int initial) {
+    bool ok = false;
+    const int value = QInputDialog::getInt(window_, QString::fromStdString(title),
+                                           QString::fromStdString(label), initial, min, max, 1, &ok);
+    if (!ok) return std::nullopt;
+    return value;
+}
+
+void QtPlatformServices::PopupMenu(std::span<const MenuItem* const> items, const Control& at,
+                                   int x, int y) {
+    QWidget* widget = binder_ != nullptr ? binder_->WidgetOf(at) : nullptr;
+    if (widget == nullptr) return;
+    auto* menu = new QMenu(widget);
+    menu->setObjectName(QStringLiteral("MapContextMenu"));
+    for (const MenuItem* item : items) {
+        if (item->IsSeparator()) {
+            menu->addSeparator();
+        } else if (QAction* action = binder_->ActionOf(*item)) {
+            menu->addAction(action);  // the menu bar's own action: same text, state and route
+        }
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(widget->mapToGlobal(QPoint(x, y)));
 }
 
 std::string QtPlatformServices::DateText() const {

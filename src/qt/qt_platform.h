@@ -51,6 +51,12 @@ class QtPlatformServices : public PlatformServices {
     std::optional<std::filesystem::path> SavePdfDialog(
         const std::filesystem::path& startFile) override;
     void MoveFocusTo(const Control& control) override;
+    std::string ClipboardText() const override;
+    void SetClipboardText(const std::string& text) override;
+    std::optional<int> AskNumber(const std::string& title, const std::string& label, int min,
+                                 int max, int initial) override;
+    void PopupMenu(std::span<const MenuItem* const> items, const Control& at, int x,
+                   int y) override;
     std::string DateText() const override;
     std::string TimeText() const override;
     std::filesystem::path ExecutableDir() const override;

@@ -41,6 +41,28 @@ void TSelcell::EndSelection() {
         if ((flags & FlagInBand) != 0) flags ^= FlagMarked;
         flags = static_cast<std::int16_t>(flags & ~(FlagInBand | FlagCorner));
     }
+    UpdateRectangle();
+}
+
+void TSelcell::MarkBlock(int row0, int column0, int row1, int column1) {
+    const int r0 = std::clamp(std::min(row0, row1), 0, rows - 1);
+    const int r1 = std::clamp(std::max(row0, row1), 0, rows - 1);
+    const int c0 = std::clamp(std::min(column0, column1), 0, columns - 1);
+    const int c1 = std::clamp(std::max(column0, column1), 0, columns - 1);
+    cellFlags.fill(0);
+    for (int r = r0; r <= r1; ++r) {
+        for (int c = c0; c <= c1; ++c) cellFlags[static_cast<std::size_t>(10 * r + c)] = FlagMarked;
+    }
+    UpdateRectangle();
+}
+
+void TSelcell::ClearMarks() {
+    cellFlags.fill(0);
+    UpdateRectangle();
+}
+
+void TSelcell::UpdateRectangle() {
+    for (auto& flags : cellFlags) flags = static_cast<std::int16_t>(flags & ~FlagCorner);
     // Row by row: the first marked row fixes the columns, each later row marks exactly those or
     // none, and after a row without them no cell may be marked.
     int count = 0;
