@@ -25,10 +25,10 @@ std::string TitleOf(const MenuItem& item) {
 
 void TFormHlav::UpdateMapToolItems() {
     const bool onMap = window.PageControl1.ActivePageIndex() == kPageAdvance;
-    for (MenuItem* item : {&window.MenuCopyCells, &window.MenuPasteCells, &window.MenuSetCells,
-                           &window.MenuAddCells, &window.MenuScaleCells, &window.MenuSmoothCells,
-                           &window.MenuInterpolation, &window.MenuSelectAll,
-                           &window.MenuClearSelection}) {
+    for (MenuItem* item :
+         {&window.MenuCopyCells, &window.MenuPasteCells, &window.MenuSetCells, &window.MenuAddCells,
+          &window.MenuScaleCells, &window.MenuSmoothCells, &window.MenuInterpolation,
+          &window.MenuSelectAll, &window.MenuClearSelection}) {
         item->SetEnabled(onMap);
     }
 }
@@ -92,23 +92,23 @@ void TFormHlav::RunCellTool(CellTool tool) {
     CellOperation operation = CellOperation::Smooth;
     if (tool != CellTool::Smooth) {
         struct Question {
-            const MenuItem& item;
+            const MenuItem* item;
             Msg label;
             CellOperation operation;
             int min, max, initial;
         };
         const int value = image.MapCell(first / kMapColumns, first % kMapColumns);
-        const Question q =
-            tool == CellTool::Set
-                ? Question{window.MenuSetCells, Msg::MsgSetCellsPrompt, CellOperation::Set,
-                           kCellMin, kCellMax, value}
-            : tool == CellTool::Add
-                ? Question{window.MenuAddCells, Msg::MsgAddCellsPrompt, CellOperation::Add,
-                           -kCellMax, kCellMax, 0}
-                : Question{window.MenuScaleCells, Msg::MsgScaleCellsPrompt, CellOperation::Scale,
-                           0, 500, 100};
+        // In the order of CellTool.
+        const std::array<Question, 3> questions = {{
+            {&window.MenuSetCells, Msg::MsgSetCellsPrompt, CellOperation::Set, kCellMin, kCellMax,
+             value},
+            {&window.MenuAddCells, Msg::MsgAddCellsPrompt, CellOperation::Add, -kCellMax, kCellMax,
+             0},
+            {&window.MenuScaleCells, Msg::MsgScaleCellsPrompt, CellOperation::Scale, 0, 500, 100},
+        }};
+        const Question& q = questions[static_cast<std::size_t>(tool)];
         const std::optional<int> answer =
-            platform_.AskNumber(TitleOf(q.item), texts[q.label], q.min, q.max, q.initial);
+            platform_.AskNumber(TitleOf(*q.item), texts[q.label], q.min, q.max, q.initial);
         if (!answer) return;
         operation = q.operation;
         // The box keeps to the range; a front end that does not is held to it here.
@@ -164,10 +164,17 @@ void TFormHlav::CellArrowKey(int cell, int key, bool shift) {
 
 void TFormHlav::ShowMapMenu(const Control& at, int x, int y) {
     static constexpr std::array<const MenuItem WindowModel::*, 11> kItems = {
-        &WindowModel::MenuCopyCells,    &WindowModel::MenuPasteCells, &WindowModel::N5,
-        &WindowModel::MenuSetCells,     &WindowModel::MenuAddCells,   &WindowModel::MenuScaleCells,
-        &WindowModel::MenuSmoothCells,  &WindowModel::MenuInterpolation, &WindowModel::N6,
-        &WindowModel::MenuSelectAll,    &WindowModel::MenuClearSelection};
+        &WindowModel::MenuCopyCells,
+        &WindowModel::MenuPasteCells,
+        &WindowModel::N5,
+        &WindowModel::MenuSetCells,
+        &WindowModel::MenuAddCells,
+        &WindowModel::MenuScaleCells,
+        &WindowModel::MenuSmoothCells,
+        &WindowModel::MenuInterpolation,
+        &WindowModel::N6,
+        &WindowModel::MenuSelectAll,
+        &WindowModel::MenuClearSelection};
     std::array<const MenuItem*, kItems.size()> items{};
     for (std::size_t i = 0; i < kItems.size(); ++i) items[i] = &(window.*kItems[i]);
     platform_.PopupMenu(items, at, x, y);

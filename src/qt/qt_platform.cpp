@@ -193,18 +193,18 @@ void QtPlatformServices::SetClipboardText(const std::string& text) {
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
-std::optional<int> QtPlatformServices::AskNumber(const std::string& title,
-                                                 const std::string& label, int min, int max,
-                                                 int initial) {
+std::optional<int> QtPlatformServices::AskNumber(const std::string& title, const std::string& label,
+                                                 int min, int max, int initial) {
     bool ok = false;
-    const int value = QInputDialog::getInt(window_, QString::fromStdString(title),
-                                           QString::fromStdString(label), initial, min, max, 1, &ok);
+    const int value =
+        QInputDialog::getInt(window_, QString::fromStdString(title), QString::fromStdString(label),
+                             initial, min, max, 1, &ok);
     if (!ok) return std::nullopt;
     return value;
 }
 
-void QtPlatformServices::PopupMenu(std::span<const MenuItem* const> items, const Control& at,
-                                   int x, int y) {
+void QtPlatformServices::PopupMenu(std::span<const MenuItem* const> items, const Control& at, int x,
+                                   int y) {
     QWidget* widget = binder_ != nullptr ? binder_->WidgetOf(at) : nullptr;
     if (widget == nullptr) return;
     auto* menu = new QMenu(widget);

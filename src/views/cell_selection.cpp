@@ -29,8 +29,8 @@ bool TSelcell::TrackSelection(int x, int y) {
         const CellRect& r = cellRect[static_cast<std::size_t>(k)];
         auto& flags = cellFlags[static_cast<std::size_t>(k)];
         // Strict on every side: a band that only touches a cell's edge does not catch it.
-        const bool inBand = r.Present() && minX < r.right && r.left < maxX && minY < r.bottom &&
-                            r.top < maxY;
+        const bool inBand =
+            r.Present() && minX < r.right && r.left < maxX && minY < r.bottom && r.top < maxY;
         flags = static_cast<std::int16_t>(inBand ? (flags | FlagInBand) : (flags & ~FlagInBand));
     }
     return true;
@@ -95,7 +95,8 @@ void TSelcell::UpdateRectangle() {
     firstColumn = lastColumn = firstRow = lastRow = -1;
     if (c0 >= 0 && !error && (c1 - c0 > 1 || r1 - r0 > 1)) {
         for (const int r : {r0, r1}) {
-            for (const int c : {c0, c1}) cellFlags[static_cast<std::size_t>(10 * r + c)] |= FlagCorner;
+            for (const int c : {c0, c1})
+                cellFlags[static_cast<std::size_t>(10 * r + c)] |= FlagCorner;
         }
         firstColumn = c0;
         lastColumn = c1;

@@ -161,7 +161,8 @@ int PasteCells(ParamImage& image, const CellTable& table, int row, int column, b
 int ApplyCellOperation(ParamImage& image, const CellMask& cells, CellOperation operation,
                        int operand) {
     std::array<int, kMapCells> before{};
-    for (int k = 0; k < kMapCells; ++k) before[static_cast<std::size_t>(k)] = image.MapCell(k / 10, k % 10);
+    for (int k = 0; k < kMapCells; ++k)
+        before[static_cast<std::size_t>(k)] = image.MapCell(k / 10, k % 10);
     int changed = 0;
     for (int r = 0; r < kMapRows; ++r) {
         for (int c = 0; c < kMapColumns; ++c) {

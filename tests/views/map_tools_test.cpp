@@ -95,7 +95,8 @@ TEST(MapTools, CopyAndParseRoundTrip) {
     ParamImage target;
     EXPECT_EQ(PasteCells(target, *table, 3, 2, true), 14);
     for (int k = 0; k < kMapCells; ++k) {
-        const int expected = cells[static_cast<std::size_t>(k)] ? source.MapCell(k / 10, k % 10) : 0;
+        const int expected =
+            cells[static_cast<std::size_t>(k)] ? source.MapCell(k / 10, k % 10) : 0;
         EXPECT_EQ(target.MapCell(k / 10, k % 10), expected) << k;
     }
 }
@@ -136,7 +137,8 @@ TEST(MapTools, OperationsOnABlock) {
         {"scale 100 % changes nothing", CellOperation::Scale, 100, {11, 12, 13}, {21, 22, 23}, 0},
         {"scale 0 %", CellOperation::Scale, 0, {0, 0, 0}, {0, 0, 0}, 6},
         // Each cell: the mean of itself and its chosen neighbours, read before any change.
-        // (1,1): 11 12 21 22 -> 16.5 -> 17; (1,2): 11..13, 21..23 -> 17; (2,3): 12 13 22 23 -> 17.5.
+        // (1,1): 11 12 21 22 -> 16.5 -> 17; (1,2): 11..13, 21..23 -> 17; (2,3): 12 13 22 23
+        // -> 17.5.
         {"smooth", CellOperation::Smooth, 0, {17, 17, 18}, {17, 17, 18}, 6},
     };
     for (const Case& c : cases) {
