@@ -31,6 +31,9 @@ void TFormHlav::UpdateMapToolItems() {
           &window.MenuSelectAll, &window.MenuClearSelection}) {
         item->SetEnabled(onMap);
     }
+    // Off the map page Ctrl+C and Ctrl+V are the edit boxes' own.
+    window.MenuCopyCells.SetShortcut(onMap ? "Ctrl+C" : "");
+    window.MenuPasteCells.SetShortcut(onMap ? "Ctrl+V" : "");
 }
 
 void TFormHlav::FinishMapChange() {

@@ -675,8 +675,6 @@ bool Binder::MenuTakesShortcut(QEvent* event) const {
     auto* key = static_cast<QKeyEvent*>(event);
     const QKeySequence pressed(key->keyCombination());
     for (const MenuItem* item : form_.window.MenuItems()) {
-        // A disabled item leaves the key to the box (Ctrl+C off the map page).
-        if (!item->Enabled()) continue;
         bool taken = !item->Shortcut().empty() && QKeySequence(ToQ(item->Shortcut())) == pressed;
         for (const std::string& other : item->AlternateShortcuts()) {
             taken = taken || QKeySequence(ToQ(other)) == pressed;

@@ -240,12 +240,16 @@ TEST_F(MapToolsTest, ARightClickOpensTheMapMenuAndARightDragStillMarks) {
     EXPECT_EQ(platform.popups.size(), 3u);
 }
 
-TEST_F(MapToolsTest, TheToolsAreEnabledOnlyOnTheMapPage) {
+TEST_F(MapToolsTest, TheToolsAndTheirShortcutsBelongToTheMapPage) {
     form.ViewTick();
     EXPECT_TRUE(w().MenuCopyCells.Enabled());
     Send(EventKind::Change, w().PageControl1, [](UserEvent& e) { e.index = kPageServo; });
     EXPECT_FALSE(w().MenuCopyCells.Enabled());
     EXPECT_FALSE(w().MenuSmoothCells.Enabled());
+    EXPECT_EQ(w().MenuCopyCells.Shortcut(), "");
+    Send(EventKind::Change, w().PageControl1, [](UserEvent& e) { e.index = kPageAdvance; });
+    EXPECT_EQ(w().MenuCopyCells.Shortcut(), "Ctrl+C");
+    EXPECT_EQ(w().MenuPasteCells.Shortcut(), "Ctrl+V");
 }
 
 }  // namespace
