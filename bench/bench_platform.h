@@ -44,6 +44,12 @@ class InertPlatform : public PlatformServices {
     }
     std::filesystem::path DocumentsFolder() const override { return "/nonexistent"; }
     std::int64_t MonotonicMilliseconds() const override { return clockMs; }
+    std::string ClipboardText() const override { return {}; }
+    void SetClipboardText(const std::string&) override {}
+    std::optional<int> AskNumber(const std::string&, const std::string&, int, int, int) override {
+        return std::nullopt;
+    }
+    void PopupMenu(std::span<const MenuItem* const>, const Control&, int, int) override {}
     std::string DateText() const override { return {}; }
     std::string TimeText() const override { return {}; }
     std::filesystem::path ExecutableDir() const override { return "/nonexistent/"; }

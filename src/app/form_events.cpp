@@ -80,6 +80,17 @@ void WheelOnSpinner(F& form, UserEvent& e, UpDown* spinner) {
     StepSpinner(form, e, spinner, e.wheelDelta > 0);
 }
 
+// An arrow key in a map cell's box; with Ctrl, Up and Down step its value instead.
+template <int Key>
+void CellArrow(F& form, UserEvent& e, int cell) {
+    if ((e.modifiers & kModCtrl) != 0) {
+        if (Key == kKeyUp || Key == kKeyDown) StepSpinnerOfBox(form, e, Key == kKeyUp);
+        return;
+    }
+    form.CellArrowKey(cell, Key, (e.modifiers & kModShift) != 0);
+    e.handled = true;
+}
+
 // The kind of the sender decides which value of the event it takes.
 void TakeValue(UserEvent& e) {
     Control& c = *e.sender;
@@ -193,6 +204,20 @@ constexpr std::array kRoutes = {
     // on and takes the values wherever the focus is, as the window's own key handler.
     EventRoute{K::Exit, AnyOf<ControlKind::EditBox>, 0, Call<&F::EditExit>},
     EventRoute{K::Key, AnyControl, kKeyEnter, CallKey<&F::FormKeyPress>},
+    // In the map grid the arrows move between the cells and Shift+arrows mark a block; Ctrl+Up
+    // and Ctrl+Down step the cell's value.
+    EventRoute{K::Key, Each<&W::EditCell>, kKeyUp, CellArrow<kKeyUp>},
+    EventRoute{K::Key, Each<&W::EditCell>, kKeyDown, CellArrow<kKeyDown>},
+    EventRoute{K::Key, Each<&W::EditCell>, kKeyLeft, CellArrow<kKeyLeft>},
+    EventRoute{K::Key, Each<&W::EditCell>, kKeyRight, CellArrow<kKeyRight>},
+    EventRoute{K::Enter, Each<&W::EditCell>, 0,
+               [](F& f, UserEvent&, int cell) { f.OnCellFocus(cell); }},
+    EventRoute{K::ContextMenu, Each<&W::EditCell>, 0,
+               [](F& f, UserEvent& e, int cell) {
+                   f.OnCellFocus(cell);
+                   f.ShowMapMenu(*e.sender, e.x, e.y);
+                   e.handled = true;
+               }},
     EventRoute{K::Key, AnyOf<ControlKind::EditBox>, kKeyUp,
                [](F& f, UserEvent& e, int) { StepSpinnerOfBox(f, e, true); }},
     EventRoute{K::Key, AnyOf<ControlKind::EditBox>, kKeyDown,
@@ -206,13 +231,37 @@ constexpr std::array kRoutes = {
 
     // The map grid: a band dragged on the selection image marks cells; interpolation fills a
     // marked rectangle; entering the map page sets the grid up.
+    // A right click there opens the map's menu; a right drag is a band like a left one.
     EventRoute{K::MouseDown, One<&W::ImageSelect>, 0,
-               [](F& f, UserEvent& e, int) { f.OnImageSelMouseDown(e.x, e.y); }},
+               [](F& f, UserEvent& e, int) {
+                   if (e.button == kButtonRight) {
+                       f.OnImageSelRightDown(e.x, e.y);
+                   } else {
+                       f.OnImageSelMouseDown(e.x, e.y);
+                   }
+               }},
     EventRoute{K::MouseMove, One<&W::ImageSelect>, 0,
                [](F& f, UserEvent& e, int) { f.OnImageSelMouseMove(e.x, e.y); }},
-    EventRoute{K::MouseUp, One<&W::ImageSelect>, 0, Call<&F::OnImageSelMouseUp>},
+    EventRoute{K::MouseUp, One<&W::ImageSelect>, 0,
+               [](F& f, UserEvent& e, int) {
+                   if (e.button == kButtonRight) {
+                       f.OnImageSelRightUp(e.x, e.y);
+                   } else {
+                       f.OnImageSelMouseUp();
+                   }
+               }},
     EventRoute{K::MouseLeave, One<&W::ImageSelect>, 0, Call<&F::OnImageSelMouseLeave>},
     EventRoute{K::Click, One<&W::Interpolation>, 0, Call<&F::DoInterpolation>},
+    EventRoute{K::Click, One<&W::MenuInterpolation>, 0, Call<&F::DoInterpolation>},
+    // The map cell tools of the Tools menu and the map's context menu.
+    EventRoute{K::Click, One<&W::MenuCopyCells>, 0, Call<&F::MenuCopyCellsClick>},
+    EventRoute{K::Click, One<&W::MenuPasteCells>, 0, Call<&F::MenuPasteCellsClick>},
+    EventRoute{K::Click, One<&W::MenuSetCells>, 0, Call<&F::MenuSetCellsClick>},
+    EventRoute{K::Click, One<&W::MenuAddCells>, 0, Call<&F::MenuAddCellsClick>},
+    EventRoute{K::Click, One<&W::MenuScaleCells>, 0, Call<&F::MenuScaleCellsClick>},
+    EventRoute{K::Click, One<&W::MenuSmoothCells>, 0, Call<&F::MenuSmoothCellsClick>},
+    EventRoute{K::Click, One<&W::MenuSelectAll>, 0, Call<&F::MenuSelectAllClick>},
+    EventRoute{K::Click, One<&W::MenuClearSelection>, 0, Call<&F::MenuClearSelectionClick>},
     EventRoute{K::Change, One<&W::PageControl1>, 0, Call<&F::PageControl1Change>},
 
     // "+" and "-" on the map page's buttons, check boxes and view switches.
@@ -245,6 +294,7 @@ constexpr std::array kRoutes = {
     EventRoute{K::MouseUp, One<&W::GrafAdv>, 0,
                [](F& f, UserEvent& e, int) {
                    if (e.button == kButtonLeft) f.GrafAdvMouseUp(e.x, e.y);
+                   if (e.button == kButtonRight) f.ShowMapMenu(*e.sender, e.x, e.y);
                }},
     EventRoute{K::MouseLeave, One<&W::GrafAdv>, 0, Call<&F::GrafAdvMouseLeave>},
     EventRoute{K::Wheel, One<&W::FormHlav>, 0,

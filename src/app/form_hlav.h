@@ -226,6 +226,31 @@ class TFormHlav final : public UserEventSink {
     // `Interpolation`: fills the marked rectangle, or tells the user it is none.
     void DoInterpolation();
 
+    // The map cell tools (app/form_map_tools.cpp). They work on the marked cells of the rows
+    // the grid shows, or on the focused cell when none is marked; each change is one undo step
+    // through the rules and the refresh, like Interpolation.
+    void MenuCopyCellsClick();
+    void MenuPasteCellsClick();
+    void MenuSetCellsClick();
+    void MenuAddCellsClick();
+    void MenuScaleCellsClick();
+    void MenuSmoothCellsClick();
+    void MenuSelectAllClick();
+    void MenuClearSelectionClick();
+    // The focus entered the edit box of map cell k.
+    void OnCellFocus(int cell) { focusedCell_ = cell; }
+    int FocusedCell() const { return focusedCell_; }
+    // An arrow key in the edit box of map cell k: the focus moves to the neighbouring cell;
+    // with Shift the marks become the block from where the extension began to the new cell.
+    void CellArrowKey(int cell, int key, bool shift);
+    // The map's context menu at (x, y) in the pixels of `at`.
+    void ShowMapMenu(const Control& at, int x, int y);
+    // A right press on the selection image: a drag makes a band, a click the context menu.
+    void OnImageSelRightDown(int x, int y);
+    void OnImageSelRightUp(int x, int y);
+    // The tools act only while the map page is shown (the shortcuts then belong to them).
+    void UpdateMapToolItems();
+
     // Undo (`SpeedButtonZpet`, `MenuZpet`) and redo (`SpeedButtonZnovu`, `MenuZnovu`).
     void SpeedButtonZpetClick() { editor_.Undo(); }
     void SpeedButtonZnovuClick() { editor_.Redo(); }
@@ -336,6 +361,20 @@ class TFormHlav final : public UserEventSink {
     LiveLog liveLog_;
     FileLogSink logSink_;
     std::int64_t recSecondsShown_ = -1;  // the elapsed time "REC" shows
+    // The map tools: the cell whose box last had the focus, where a Shift+arrow extension of
+    // the marks began (-1: none), and a right press on the selection image not yet a drag.
+    int focusedCell_ = -1;
+    int keyAnchor_ = -1;
+    bool rightPressPending_ = false;
+    int rightPressX_ = 0;
+    int rightPressY_ = 0;
+    bool rightPressShift_ = false;
+    bool rightPressCtrl_ = false;
+    enum class CellTool { Set, Add, Scale, Smooth };
+    void RunCellTool(CellTool tool);
+    // Rules, refresh, one undo step and the views' redraw after the tools changed the map.
+    void FinishMapChange();
+    void StartBand(int x, int y, bool shift, bool ctrl);
 };
 
 }  // namespace orvell

@@ -77,6 +77,7 @@ void TFormHlav::TrackKeysAndLive(TGraphAdv& graph) {
 
 void TFormHlav::ViewTick() {
     wheelTaken_ = false;
+    UpdateMapToolItems();
     if (window.MapMode() == kMapModeGraph3D) {
         TrackKeysAndLive(graph3d);
     } else if (Graph2dVisible(window)) {

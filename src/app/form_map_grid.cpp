@@ -28,10 +28,14 @@ void TFormHlav::LayoutGridCells() {
 }
 
 void TFormHlav::OnImageSelMouseDown(int x, int y) {
-    // The keys as they are at the press; Shift and Ctrl together mean neither.
-    bool shift = platform_.ShiftDown();
-    bool ctrl = platform_.CtrlDown();
+    // The keys as they are at the press.
+    StartBand(x, y, platform_.ShiftDown(), platform_.CtrlDown());
+}
+
+void TFormHlav::StartBand(int x, int y, bool shift, bool ctrl) {
+    // Shift and Ctrl together mean neither.
     if (shift && ctrl) shift = ctrl = false;
+    keyAnchor_ = -1;
     LayoutGridCells();
     selection.BeginSelection(x, y, shift, ctrl);
     // A plain press has just cleared the marks.
@@ -39,6 +43,11 @@ void TFormHlav::OnImageSelMouseDown(int x, int y) {
 }
 
 void TFormHlav::OnImageSelMouseMove(int x, int y) {
+    if (rightPressPending_ && (x != rightPressX_ || y != rightPressY_)) {
+        // The right button drags a band like the left one, from where it went down.
+        rightPressPending_ = false;
+        StartBand(rightPressX_, rightPressY_, rightPressShift_, rightPressCtrl_);
+    }
     if (selection.state == TSelcell::SelectionDragging && selection.TrackSelection(x, y)) {
         DrawSelection();
     }
@@ -56,6 +65,7 @@ void TFormHlav::OnEnterAdvanceMap() {
 }
 
 void TFormHlav::PageControl1Change() {
+    UpdateMapToolItems();
     if (window.PageControl1.ActivePageIndex() == kPageAdvance) OnEnterAdvanceMap();
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,7 @@
 namespace orvell {
 
 class Control;
+class MenuItem;
 
 enum class Answer { Yes, No, Cancel };
 
@@ -105,6 +107,17 @@ class PlatformServices {
         const std::filesystem::path& startFile) = 0;
     virtual std::filesystem::path DocumentsFolder() const = 0;
     virtual std::int64_t MonotonicMilliseconds() const = 0;
+    // The clipboard's plain text (empty when it holds none), and replacing it.
+    virtual std::string ClipboardText() const = 0;
+    virtual void SetClipboardText(const std::string& text) = 0;
+    // A small modal box asking for a whole number in min..max, starting at `initial`;
+    // nullopt when the user cancelled.
+    virtual std::optional<int> AskNumber(const std::string& title, const std::string& label,
+                                         int min, int max, int initial) = 0;
+    // Pops up a menu of these menu items (a separator item draws a line) at (x, y) in the pixels
+    // of a control; choosing an item clicks it as the menu bar would. Returns at once.
+    virtual void PopupMenu(std::span<const MenuItem* const> items, const Control& at, int x,
+                           int y) = 0;
 
     // Date and time in the user's short date and long time formats.
     virtual std::string DateText() const = 0;

@@ -19,13 +19,17 @@ enum class EventKind : std::uint8_t {
     MouseDown,  // over a drawing surface
     MouseMove,
     MouseUp,
-    MouseLeave,  // the pointer left the surface
+    MouseLeave,   // the pointer left the surface
+    Enter,        // the keyboard focus entered the control
+    ContextMenu,  // the user asked for the control's context menu (at x, y)
 };
 
 // Keys that are not characters; characters arrive as themselves ('+', '-').
 inline constexpr int kKeyEnter = '\r';
 inline constexpr int kKeyUp = 0x100;
 inline constexpr int kKeyDown = 0x101;
+inline constexpr int kKeyLeft = 0x102;
+inline constexpr int kKeyRight = 0x103;
 
 // Mouse buttons and key modifiers as bit sets.
 inline constexpr unsigned kButtonLeft = 1;
@@ -46,7 +50,7 @@ struct UserEvent {
     bool byKeyboard = false;  // made with the keyboard (a check box toggled by Space)
     int index = 0;            // list, radio group, page control, track bar position
     std::string_view text;    // edit box
-    // Key.
+    // Key (with `modifiers` held).
     int key = 0;
     // Pointer: in the sender's pixels; for the window itself, on the screen.
     int x = 0;

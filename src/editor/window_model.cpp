@@ -163,6 +163,17 @@ void WindowModel::BuildMenu() {
     AddMenu(MenuZpet, "MenuZpet", &MenuTools, "Ctrl+Z");
     AddMenu(MenuZnovu, "MenuZnovu", &MenuTools, "Ctrl+Alt+Z");
     separator(N5, "N5", &MenuTools);
+    AddMenu(MenuCopyCells, "MenuCopyCells", &MenuTools, "Ctrl+C");
+    AddMenu(MenuPasteCells, "MenuPasteCells", &MenuTools, "Ctrl+V");
+    AddMenu(MenuSetCells, "MenuSetCells", &MenuTools);
+    AddMenu(MenuAddCells, "MenuAddCells", &MenuTools);
+    AddMenu(MenuScaleCells, "MenuScaleCells", &MenuTools);
+    AddMenu(MenuSmoothCells, "MenuSmoothCells", &MenuTools);
+    AddMenu(MenuInterpolation, "MenuInterpolation", &MenuTools);
+    separator(N6, "N6", &MenuTools);
+    AddMenu(MenuSelectAll, "MenuSelectAll", &MenuTools);
+    AddMenu(MenuClearSelection, "MenuClearSelection", &MenuTools);
+    separator(N7, "N7", &MenuTools);
     AddMenu(MenuRecordLog, "MenuRecordLog", &MenuTools);
     AddMenu(MenuStopLog, "MenuStopLog", &MenuTools);
     MenuStopLog.SetEnabled(false);

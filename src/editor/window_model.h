@@ -71,8 +71,11 @@ class WindowModel {
     MenuItem MenuCom;
     std::array<MenuItem, kComItems> MenuComItem;  // "MenuCom1" .. "MenuCom31"
     MenuItem MenuDevice, MenuRead, MenuVerify, MenuProgram;
-    MenuItem MenuTools, AdvanceMinus, AdvancePlus, MenuZpet, MenuZnovu, N5, MenuRecordLog,
-        MenuStopLog;
+    MenuItem MenuTools, AdvanceMinus, AdvancePlus, MenuZpet, MenuZnovu;
+    // The map cell tools; the map's context menu shows them too. Then the live log.
+    MenuItem N5, MenuCopyCells, MenuPasteCells, MenuSetCells, MenuAddCells, MenuScaleCells,
+        MenuSmoothCells, MenuInterpolation, N6, MenuSelectAll, MenuClearSelection, N7,
+        MenuRecordLog, MenuStopLog;
     MenuItem MenuLanguage, MenuEnglish, MenuGerman, MenuFrench, MenuCzech;
     MenuItem MenuHelp, MenuContens, MenuAbout;
 

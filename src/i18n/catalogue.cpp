@@ -114,6 +114,20 @@ constexpr MessageText kMessages[] = {
       "Aufzeichnung beendet, die Protokolldatei konnte nicht geschrieben werden:",
       "Enregistrement arrêté, le fichier journal n'a pas pu être écrit :",
       "Záznam ukončen, soubor záznamu nelze zapsat:"}},
+    {Msg::MsgPasteRefused,
+     {"The clipboard holds no table of numbers; nothing was pasted.",
+      "Die Zwischenablage enthält keine Zahlentabelle; es wurde nichts eingefügt.",
+      "Le presse-papiers ne contient pas de tableau de nombres ; rien n'a été collé.",
+      "Schránka neobsahuje tabulku čísel; nic nebylo vloženo."}},
+    {Msg::MsgSetCellsPrompt,
+     {"Advance of the cells [°]:", "Frühzündung der Zellen [°]:", "Avance des cellules [°] :",
+      "Předstih buněk [°]:"}},
+    {Msg::MsgAddCellsPrompt,
+     {"Degrees to add (negative: take off):", "Grad addieren (negativ: abziehen):",
+      "Degrés à ajouter (négatif : retirer) :", "Přičíst stupňů (záporně: ubrat):"}},
+    {Msg::MsgScaleCellsPrompt,
+     {"Percent of the present advance:", "Prozent der jetzigen Frühzündung:",
+      "Pourcentage de l'avance actuelle :", "Procenta současného předstihu:"}},
 };
 static_assert(std::size(kMessages) == kMsgCount);
 
@@ -284,6 +298,15 @@ constexpr ControlText kOtherControls[] = {
     {"CheckBoxInNeutralSs", P::Caption, 0, {"Inputs for neutral side and stand", "Eingänge für Leerlauf und Seitenständer", "Entrées pour point mort et béquille latérale", "Vstupy pro neutrál a boční stojan"}},
     {"MenuZpet", P::Caption, 0, {"Undo", "Rückgängig", "Annuler", "Zpět"}},
     {"MenuZnovu", P::Caption, 0, {"Redo", "Wiederholen", "Rétablir", "Znovu"}},
+    {"MenuCopyCells", P::Caption, 0, {"Copy cells", "Zellen kopieren", "Copier les cellules", "Kopírovat buňky"}},
+    {"MenuPasteCells", P::Caption, 0, {"Paste cells", "Zellen einfügen", "Coller les cellules", "Vložit buňky"}},
+    {"MenuSetCells", P::Caption, 0, {"Set to...", "Setzen auf...", "Fixer à...", "Nastavit na..."}},
+    {"MenuAddCells", P::Caption, 0, {"Add...", "Addieren...", "Ajouter...", "Přičíst..."}},
+    {"MenuScaleCells", P::Caption, 0, {"Scale %...", "Skalieren %...", "Échelle %...", "Změnit v %..."}},
+    {"MenuSmoothCells", P::Caption, 0, {"Smooth", "Glätten", "Lisser", "Vyhladit"}},
+    {"MenuInterpolation", P::Caption, 0, {"Interpolation", "Interpolation", "Interpolation", "Interpolace"}},
+    {"MenuSelectAll", P::Caption, 0, {"Select all", "Alles auswählen", "Tout sélectionner", "Vybrat vše"}},
+    {"MenuClearSelection", P::Caption, 0, {"Clear selection", "Auswahl aufheben", "Effacer la sélection", "Zrušit výběr"}},
 };
 
 // Entries not listed keep their fixed text in every language: the bike models by name and

@@ -54,6 +54,10 @@ enum class Msg : std::size_t {
     MsgPdfWriteError,
     MsgLogOpenError,
     MsgLogWriteError,
+    MsgPasteRefused,
+    MsgSetCellsPrompt,
+    MsgAddCellsPrompt,
+    MsgScaleCellsPrompt,
     Count
 };
 

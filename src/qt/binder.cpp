@@ -534,6 +534,10 @@ int KeyOf(const QKeyEvent& key) {
             return kKeyUp;
         case Qt::Key_Down:
             return kKeyDown;
+        case Qt::Key_Left:
+            return kKeyLeft;
+        case Qt::Key_Right:
+            return kKeyRight;
         default:
             break;
     }
@@ -577,6 +581,7 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress:
         case QEvent::ShortcutOverride:
+        case QEvent::FocusIn:
         case QEvent::FocusOut:
         case QEvent::Wheel:
         case QEvent::MouseButtonPress:
@@ -599,14 +604,20 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
                 static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
                 keyboardToggle_ = &c;
             }
-            const int key = KeyOf(*static_cast<QKeyEvent*>(event));
+            auto* pressed = static_cast<QKeyEvent*>(event);
+            const int key = KeyOf(*pressed);
             if (key == 0) return false;
             UserEvent e;
             e.kind = EventKind::Key;
             e.sender = &c;
             e.key = key;
+            e.modifiers = ModifiersOf(pressed->modifiers());
             return Send(e);
         }
+        case QEvent::FocusIn:
+            if (c.Kind() != ControlKind::EditBox) return false;
+            Send(EventKind::Enter, c);
+            return false;
         case QEvent::ShortcutOverride:
             return c.Kind() == ControlKind::EditBox && MenuTakesShortcut(event);
         case QEvent::FocusOut: {

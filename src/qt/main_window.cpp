@@ -269,7 +269,14 @@ QLineEdit* MainWindow::MakeEdit(EditBox& box, QWidget* parent, int width) {
     if (width > 0) edit->setFixedWidth(width);
     // The box's own menu without its own undo and redo: those of the set are in the Tools menu.
     edit->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(edit, &QWidget::customContextMenuRequested, edit, [edit](const QPoint& at) {
+    connect(edit, &QWidget::customContextMenuRequested, edit, [this, edit, &box](const QPoint& at) {
+        // A box with a menu of its own in the window (a map cell) shows that one.
+        UserEvent event;
+        event.kind = EventKind::ContextMenu;
+        event.sender = &box;
+        event.x = at.x();
+        event.y = at.y();
+        if (binder_.Send(event)) return;
         QMenu* menu = edit->createStandardContextMenu();
         for (QAction* action : menu->actions()) {
             const QString name = action->objectName();

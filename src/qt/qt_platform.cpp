@@ -1,6 +1,7 @@
 #include "qt/qt_platform.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCursor>
 #include <QDate>
 #include <QDesktopServices>
@@ -9,7 +10,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
@@ -208,6 +211,41 @@ std::int64_t QtPlatformServices::MonotonicMilliseconds() const {
         return started;
     }();
     return clock.elapsed();
+}
+
+std::string QtPlatformServices::ClipboardText() const {
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
+void QtPlatformServices::SetClipboardText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+std::optional<int> QtPlatformServices::AskNumber(const std::string& title, const std::string& label,
+                                                 int min, int max, int initial) {
+    bool ok = false;
+    const int value =
+        QInputDialog::getInt(window_, QString::fromStdString(title), QString::fromStdString(label),
+                             initial, min, max, 1, &ok);
+    if (!ok) return std::nullopt;
+    return value;
+}
+
+void QtPlatformServices::PopupMenu(std::span<const MenuItem* const> items, const Control& at, int x,
+                                   int y) {
+    QWidget* widget = binder_ != nullptr ? binder_->WidgetOf(at) : nullptr;
+    if (widget == nullptr) return;
+    auto* menu = new QMenu(widget);
+    menu->setObjectName(QStringLiteral("MapContextMenu"));
+    for (const MenuItem* item : items) {
+        if (item->IsSeparator()) {
+            menu->addSeparator();
+        } else if (QAction* action = binder_->ActionOf(*item)) {
+            menu->addAction(action);  // the menu bar's own action: same text, state and route
+        }
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(widget->mapToGlobal(QPoint(x, y)));
 }
 
 std::string QtPlatformServices::DateText() const {

@@ -55,6 +55,12 @@ class QtPlatformServices : public PlatformServices {
         const std::filesystem::path& startFile) override;
     std::filesystem::path DocumentsFolder() const override;
     std::int64_t MonotonicMilliseconds() const override;
+    std::string ClipboardText() const override;
+    void SetClipboardText(const std::string& text) override;
+    std::optional<int> AskNumber(const std::string& title, const std::string& label, int min,
+                                 int max, int initial) override;
+    void PopupMenu(std::span<const MenuItem* const> items, const Control& at, int x,
+                   int y) override;
     std::string DateText() const override;
     std::string TimeText() const override;
     std::filesystem::path ExecutableDir() const override;

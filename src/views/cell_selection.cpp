@@ -29,8 +29,8 @@ bool TSelcell::TrackSelection(int x, int y) {
         const CellRect& r = cellRect[static_cast<std::size_t>(k)];
         auto& flags = cellFlags[static_cast<std::size_t>(k)];
         // Strict on every side: a band that only touches a cell's edge does not catch it.
-        const bool inBand = r.Present() && minX < r.right && r.left < maxX && minY < r.bottom &&
-                            r.top < maxY;
+        const bool inBand =
+            r.Present() && minX < r.right && r.left < maxX && minY < r.bottom && r.top < maxY;
         flags = static_cast<std::int16_t>(inBand ? (flags | FlagInBand) : (flags & ~FlagInBand));
     }
     return true;
@@ -41,6 +41,28 @@ void TSelcell::EndSelection() {
         if ((flags & FlagInBand) != 0) flags ^= FlagMarked;
         flags = static_cast<std::int16_t>(flags & ~(FlagInBand | FlagCorner));
     }
+    UpdateRectangle();
+}
+
+void TSelcell::MarkBlock(int row0, int column0, int row1, int column1) {
+    const int r0 = std::clamp(std::min(row0, row1), 0, rows - 1);
+    const int r1 = std::clamp(std::max(row0, row1), 0, rows - 1);
+    const int c0 = std::clamp(std::min(column0, column1), 0, columns - 1);
+    const int c1 = std::clamp(std::max(column0, column1), 0, columns - 1);
+    cellFlags.fill(0);
+    for (int r = r0; r <= r1; ++r) {
+        for (int c = c0; c <= c1; ++c) cellFlags[static_cast<std::size_t>(10 * r + c)] = FlagMarked;
+    }
+    UpdateRectangle();
+}
+
+void TSelcell::ClearMarks() {
+    cellFlags.fill(0);
+    UpdateRectangle();
+}
+
+void TSelcell::UpdateRectangle() {
+    for (auto& flags : cellFlags) flags = static_cast<std::int16_t>(flags & ~FlagCorner);
     // Row by row: the first marked row fixes the columns, each later row marks exactly those or
     // none, and after a row without them no cell may be marked.
     int count = 0;
@@ -73,7 +95,8 @@ void TSelcell::EndSelection() {
     firstColumn = lastColumn = firstRow = lastRow = -1;
     if (c0 >= 0 && !error && (c1 - c0 > 1 || r1 - r0 > 1)) {
         for (const int r : {r0, r1}) {
-            for (const int c : {c0, c1}) cellFlags[static_cast<std::size_t>(10 * r + c)] |= FlagCorner;
+            for (const int c : {c0, c1})
+                cellFlags[static_cast<std::size_t>(10 * r + c)] |= FlagCorner;
         }
         firstColumn = c0;
         lastColumn = c1;

@@ -62,6 +62,13 @@ class TSelcell {
     // Toggles the cells the band covers, then recomputes the corners, the interpolation
     // rectangle and the state.
     void EndSelection();
+    // Marks exactly the cells of the block between the two corners (in any order, limited to
+    // the map) and recomputes like the end of a band; the keyboard and "Select all" use it.
+    void MarkBlock(int row0, int column0, int row1, int column1);
+    // Unmarks every cell.
+    void ClearMarks();
+    // Recomputes the corners, the interpolation rectangle and the state from the marks.
+    void UpdateRectangle();
 
     bool Selected(int cell) const { return cellFlags[static_cast<std::size_t>(cell)] != 0; }
     bool HasRectangle() const { return firstColumn >= 0; }

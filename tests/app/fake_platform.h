@@ -84,6 +84,20 @@ class FakePlatform : public PlatformServices {
     }
     std::filesystem::path DocumentsFolder() const override { return documentsFolder; }
     std::int64_t MonotonicMilliseconds() const override { return clockMs; }
+    std::string ClipboardText() const override { return clipboard; }
+    void SetClipboardText(const std::string& text) override { clipboard = text; }
+    std::optional<int> AskNumber(const std::string& title, const std::string& label, int min,
+                                 int max, int initial) override {
+        numberQuestions.push_back({title, label, min, max, initial});
+        if (numbers.empty()) return std::nullopt;
+        const std::optional<int> next = numbers.front();
+        numbers.pop_front();
+        return next;
+    }
+    void PopupMenu(std::span<const MenuItem* const> items, const Control& at, int x,
+                   int y) override {
+        popups.push_back({std::vector<const MenuItem*>(items.begin(), items.end()), &at, x, y});
+    }
     std::string DateText() const override { return "11.12.2026"; }
     std::string TimeText() const override { return "08:00:00"; }
     std::filesystem::path ExecutableDir() const override { return executableDir; }
@@ -91,6 +105,8 @@ class FakePlatform : public PlatformServices {
     // Scripted answers: the next file a dialog returns (nullopt: cancelled), the next answer.
     std::deque<std::optional<std::filesystem::path>> chosenFiles;
     std::deque<Answer> answers;
+    std::deque<std::optional<int>> numbers;  // the next number asked for (nullopt: cancelled)
+    std::string clipboard;
     std::function<void()> duringBox;      // runs while a box is open, as the tick does
     std::function<void()> duringCapture;  // runs as each page of a printout is pictured
     PrintOutcome printOutcome;
@@ -124,6 +140,17 @@ class FakePlatform : public PlatformServices {
     std::filesystem::path documentsFolder = "/documents";
     std::int64_t clockMs = 0;  // the tests move it on
     std::vector<const Control*> focused;
+    struct NumberQuestion {
+        std::string title, label;
+        int min, max, initial;
+    };
+    std::vector<NumberQuestion> numberQuestions;
+    struct Popup {
+        std::vector<const MenuItem*> items;
+        const Control* at;
+        int x, y;
+    };
+    std::vector<Popup> popups;
 
   private:
     static std::optional<std::filesystem::path> Next(

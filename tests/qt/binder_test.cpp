@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QRadioButton>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -225,6 +225,11 @@ TEST_F(QtWindowTest, TheMouseOnASurfaceArrivesAsTypedEvents) {
     QTest::mousePress(graph, Qt::RightButton, Qt::ShiftModifier, QPoint(40, 50));
     QTest::mouseMove(graph, QPoint(60, 70));
     QTest::mouseRelease(graph, Qt::RightButton, Qt::ShiftModifier, QPoint(61, 71));
+    // The right release opens the map's context menu; it is closed again before going on.
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(popup->objectName(), QStringLiteral("MapContextMenu"));
+    popup->close();
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(graph, &leave);
     // In the Map view the window leaves the wheel to the control under the pointer.
@@ -422,8 +427,8 @@ TEST(QtSmallScreen, TheWindowOpensOnTheScreenAndItsContentScrolls) {
     QTest::qWait(400);  // the fit waits for the frame
 
     const QRect available = window.screen()->availableGeometry();
-    EXPECT_TRUE(available.contains(window.frameGeometry())) << available.width() << "x"
-                                                            << available.height();
+    EXPECT_TRUE(available.contains(window.frameGeometry()))
+        << available.width() << "x" << available.height();
     auto* scroll = window.findChild<QScrollArea*>();
     ASSERT_NE(scroll, nullptr);
     // The screen is narrower than the pages: they scroll sideways.

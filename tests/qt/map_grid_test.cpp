@@ -1,5 +1,7 @@
 // The map grid with real mouse events, delivered to whatever lies under the pointer.
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QWindow>
 #include <set>
@@ -75,6 +77,43 @@ TEST_F(MapGridWindowTest, EveryCellSpinnerAndColumnButtonTakesTheMouse) {
         Screen(), Qt::LeftButton, {},
         At(lastColumn, QPoint(lastColumn->width() * 3 / 4, lastColumn->height() / 2)));
     EXPECT_EQ(form.image.MapCell(7, 9), std::min(before + 1, 60));
+}
+
+}  // namespace
+}  // namespace orvell
+
+namespace orvell {
+namespace {
+
+// Keys as a tuner types them: Shift+arrows mark a block from the focused cell, Ctrl+C copies it
+// to the desktop's clipboard, Ctrl+V pastes it at another cell as one undo step.
+TEST_F(MapGridWindowTest, CopyAndPasteABlockThroughTheClipboardWithTheKeys) {
+    for (int k = 0; k < kMapCells; ++k) {
+        form.image.MapCell(k / 10, k % 10) = static_cast<std::uint8_t>(10 + k / 10 + k % 10);
+    }
+    form.RefreshControls();
+    form.ResetHistory();
+    window->Bindings().Sync();
+    auto* first = Widget<QLineEdit>(w().EditCell[33]);
+    QTest::mouseClick(first, Qt::LeftButton);
+    ASSERT_TRUE(first->hasFocus());
+    QTest::keyClick(first, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), Widget(w().EditCell[44]));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("16\t17\n17\t18\n"));
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("1\t2\n3\t4\n"));
+    auto* target = Widget<QLineEdit>(w().EditCell[77]);
+    QTest::mouseClick(target, Qt::LeftButton);
+    QTest::mouseClick(Widget(w().ImageSelect), Qt::LeftButton, {}, QPoint(2, 2));  // unmark
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form.image.MapCell(7, 7), 1);
+    EXPECT_EQ(form.image.MapCell(8, 8), 4);
+    EXPECT_EQ(Widget<QLineEdit>(w().EditCell[88])->text(), QStringLiteral("4"));
+    QTest::keyClick(target, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form.image.MapCell(8, 8), 26);
 }
 
 }  // namespace
