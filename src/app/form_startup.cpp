@@ -141,6 +141,7 @@ void TFormHlav::Timer1Timer() {
     if (window.LabelSpojeni.Visible()) window.LabelVersion.SetVisible(false);
     ShowLivePoint();
     KeepLastImage();
+    UpdateUnitState();
 }
 
 void TFormHlav::KeepLastImage() {

@@ -135,6 +135,7 @@ void WindowModel::BuildMenu() {
     separator(N3, "N3", &MenuFile);
     AddMenu(MenuOpen, "MenuOpen", &MenuFile, "F3");
     AddMenu(MenuOpenExeDir, "MenuOpenExeDir", &MenuFile, "Ctrl+F3");
+    AddMenu(MenuOpenBackup, "MenuOpenBackup", &MenuFile);
     separator(N1, "N1", &MenuFile);
     AddMenu(MenuSave, "MenuSave", &MenuFile, "F2");
     AddMenu(MenuSaveExeDir, "MenuSaveExeDir", &MenuFile, "Ctrl+F2");
@@ -162,6 +163,7 @@ void WindowModel::BuildMenu() {
     AddMenu(AdvancePlus, "AdvancePlus", &MenuTools, "F5");
     AddMenu(MenuZpet, "MenuZpet", &MenuTools, "Ctrl+Z");
     AddMenu(MenuZnovu, "MenuZnovu", &MenuTools, "Ctrl+Alt+Z");
+    AddMenu(MenuCompare, "MenuCompare", &MenuTools);
 
     AddMenu(MenuLanguage, "MenuLanguage", nullptr);
     AddMenu(MenuEnglish, "MenuEnglish", &MenuLanguage);
@@ -407,6 +409,7 @@ void WindowModel::BuildMonitor() {
 
     Add(CheckBoxProgHned, "CheckBoxProgHned", form);
     Add(StatusBar1, "StatusBar1", form);
+    Add(LabelUnitState, "LabelUnitState", form);
 }
 
 void WindowModel::SortNameIndex() {

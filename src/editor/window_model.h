@@ -66,12 +66,12 @@ class WindowModel {
 
     // The window and its menu.
     Window FormHlav;
-    MenuItem MenuFile, MenuNew, N3, MenuOpen, MenuOpenExeDir, N1, MenuSave, MenuSaveExeDir, N2,
+    MenuItem MenuFile, MenuNew, N3, MenuOpen, MenuOpenExeDir, MenuOpenBackup, N1, MenuSave, MenuSaveExeDir, N2,
         MenuPrint, MenuPrintAll, MenuSavePdf, N4, MenuExit;
     MenuItem MenuCom;
     std::array<MenuItem, kComItems> MenuComItem;  // "MenuCom1" .. "MenuCom31"
     MenuItem MenuDevice, MenuRead, MenuVerify, MenuProgram;
-    MenuItem MenuTools, AdvanceMinus, AdvancePlus, MenuZpet, MenuZnovu;
+    MenuItem MenuTools, AdvanceMinus, AdvancePlus, MenuZpet, MenuZnovu, MenuCompare;
     MenuItem MenuLanguage, MenuEnglish, MenuGerman, MenuFrench, MenuCzech;
     MenuItem MenuHelp, MenuContens, MenuAbout;
 
@@ -193,6 +193,9 @@ class WindowModel {
 
     CheckBox CheckBoxProgHned;
     StatusBar StatusBar1;
+    // In the status bar beside the hint: the port's device, the unit's program and whether the
+    // window's set differs from what the unit holds.
+    Label LabelUnitState;
 
     // The 337 references other components index (port menu, live colouring, grid, printout).
     const std::array<Control*, kControlTableSize>& ControlTable() const { return controlTable_; }

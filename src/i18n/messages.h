@@ -52,6 +52,13 @@ enum class Msg : std::size_t {
     MsgPrinterError,
     MsgOfferPdf,
     MsgPdfWriteError,
+    MsgChangedSinceProgramming,
+    MsgBackupWriteError,
+    MsgCompareTitle,
+    MsgCompareHeader,
+    MsgCompareSame,
+    MsgCopy,
+    MsgVerifyErrorHint,
     Count
 };
 

@@ -151,6 +151,8 @@ MainWindow::MainWindow(TFormHlav& form)
     status->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(status);
     binder_.BindWidget(w.StatusBar1, status);
+    // The unit line stays at the right while hints come and go at the left.
+    status->addPermanentWidget(MakeLabel(w.LabelUnitState, status));
 
     previousFocus_ = form_.seams.focus;
     form_.seams.focus = this;

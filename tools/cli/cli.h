@@ -2,6 +2,7 @@
 // scripts and for workshops that keep their sets in version control.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <ostream>
@@ -26,6 +27,8 @@ struct Environment {
     std::map<int, std::string> settingsPorts;
     // Progress lines on the error stream (when it is a terminal).
     bool progress = false;
+    // Where a completed read and a verified program leave their backup; empty: nowhere.
+    std::filesystem::path backupFolder;
 };
 
 // Runs one command line (the words after the program's name) and returns its exit status.

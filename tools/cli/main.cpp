@@ -5,6 +5,7 @@
 #include <iostream>
 #include <thread>
 
+#include "app/backups.h"
 #include "app/ini_file.h"
 #include "app/settings.h"
 #include "link/posix_serial_port.h"
@@ -27,5 +28,6 @@ int main(int argc, char** argv) {
         std::string(kSettingsFileName);
     env.settingsPorts = PortOverrides(IniFile::Load(settings));
     env.progress = isatty(STDERR_FILENO) != 0;
+    env.backupFolder = BackupFolder();
     return cli::Run(args, std::cout, std::cerr, env);
 }

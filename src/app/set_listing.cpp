@@ -1,4 +1,4 @@
-#include "tools/cli/set_listing.h"
+#include "app/set_listing.h"
 
 #include <cstdio>
 #include <string>
@@ -6,7 +6,7 @@
 #include "core/bike_presets.h"
 #include "i18n/catalogue.h"
 
-namespace orvell::cli {
+namespace orvell {
 
 namespace {
 
@@ -215,4 +215,4 @@ std::vector<std::string> DiffSets(const ParamImage& a, const ParamImage& b) {
     return lines;
 }
 
-}  // namespace orvell::cli
+}  // namespace orvell
