@@ -38,9 +38,9 @@ struct BackupOutcome {
 // Writes the image crash-safely as a new file in `folder` (made when missing). A name already
 // taken within the same second gets "-2", "-3", ... before the extension, so that no backup
 // ever replaces another.
-BackupOutcome WriteBackup(const std::filesystem::path& folder, const ParamImage& image,
-                          BackupKind kind, std::string_view programId,
-                          std::chrono::system_clock::time_point when =
-                              std::chrono::system_clock::now());
+BackupOutcome WriteBackup(
+    const std::filesystem::path& folder, const ParamImage& image, BackupKind kind,
+    std::string_view programId,
+    std::chrono::system_clock::time_point when = std::chrono::system_clock::now());
 
 }  // namespace orvell

@@ -36,7 +36,7 @@ TFormHlav::TFormHlav(PlatformServices& platform, FormOptions options)
       port_(options_.port != nullptr ? *options_.port : *ownPort_),
       link_(port_, image, texts),
       editor_(window, image, rules, boundedSettings, history, editorState, seams),
-      backupFolder_(!options_.backupFolder.empty()      ? options_.backupFolder
+      backupFolder_(!options_.backupFolder.empty()     ? options_.backupFolder
                     : !options_.settingsFolder.empty() ? options_.settingsFolder / "backups"
                                                        : BackupFolder()) {
     seams.live = &shellSeams_;
@@ -191,7 +191,8 @@ void TFormHlav::TakeLinkReports() {
             }
             ShowStatus(r.message, colour::kRed);
             // What differs is one command away; the status bar says where.
-            if (r.message == texts[Msg::MsgVerifyError]) DisplayHint(texts[Msg::MsgVerifyErrorHint]);
+            if (r.message == texts[Msg::MsgVerifyError])
+                DisplayHint(texts[Msg::MsgVerifyErrorHint]);
         },
         [this](const MonitorFrameDecoded& r) { ShowMonitorReadout(*r.readout, window); },
         [this](const UnitInfoArrived& r) {

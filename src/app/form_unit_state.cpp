@@ -27,7 +27,8 @@ void TFormHlav::TransferEndedWell(TransferKind kind) {
         WriteBackup(backupFolder_, image,
                     kind == TransferKind::Read ? BackupKind::Read : BackupKind::Programmed,
                     unitInfo_.programId);
-    if (!backup.written) ShowMessage(texts[Msg::MsgBackupWriteError] + "\n\n" + backup.written.error);
+    if (!backup.written)
+        ShowMessage(texts[Msg::MsgBackupWriteError] + "\n\n" + backup.written.error);
 }
 
 bool TFormHlav::ChangedSinceUnit() const {

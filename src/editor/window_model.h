@@ -66,8 +66,8 @@ class WindowModel {
 
     // The window and its menu.
     Window FormHlav;
-    MenuItem MenuFile, MenuNew, N3, MenuOpen, MenuOpenExeDir, MenuOpenBackup, N1, MenuSave, MenuSaveExeDir, N2,
-        MenuPrint, MenuPrintAll, MenuSavePdf, N4, MenuExit;
+    MenuItem MenuFile, MenuNew, N3, MenuOpen, MenuOpenExeDir, MenuOpenBackup, N1, MenuSave,
+        MenuSaveExeDir, N2, MenuPrint, MenuPrintAll, MenuSavePdf, N4, MenuExit;
     MenuItem MenuCom;
     std::array<MenuItem, kComItems> MenuComItem;  // "MenuCom1" .. "MenuCom31"
     MenuItem MenuDevice, MenuRead, MenuVerify, MenuProgram;

@@ -101,8 +101,10 @@ constexpr MessageText kMessages[] = {
       "L'imprimante a signalé une erreur ; rien n'a été imprimé.",
       "Tiskárna ohlásila chybu; nic nebylo vytištěno."}},
     {Msg::MsgOfferPdf,
-     {"Save the printout as a PDF file instead?", "Den Ausdruck stattdessen als PDF-Datei speichern?",
-      "Enregistrer plutôt l'impression en fichier PDF ?", "Uložit tisk místo toho jako soubor PDF?"}},
+     {"Save the printout as a PDF file instead?",
+      "Den Ausdruck stattdessen als PDF-Datei speichern?",
+      "Enregistrer plutôt l'impression en fichier PDF ?",
+      "Uložit tisk místo toho jako soubor PDF?"}},
     {Msg::MsgPdfWriteError,
      {"The PDF file could not be written:", "Die PDF-Datei konnte nicht geschrieben werden:",
       "Le fichier PDF n'a pas pu être écrit :", "Soubor PDF nelze zapsat:"}},
@@ -127,8 +129,10 @@ constexpr MessageText kMessages[] = {
     {Msg::MsgCopy, {"Copy", "Kopieren", "Copier", "Kopírovat"}},
     {Msg::MsgVerifyErrorHint,
      {"The unit holds a different set: Tools > Compare with unit... lists what differs.",
-      "Das Gerät enthält einen anderen Satz: Werkzeuge > Mit dem Gerät vergleichen... zeigt die Unterschiede.",
-      "Le boîtier contient un autre jeu : Outils > Comparer avec le boîtier... liste les différences.",
+      "Das Gerät enthält einen anderen Satz: Werkzeuge > Mit dem Gerät vergleichen... zeigt die "
+      "Unterschiede.",
+      "Le boîtier contient un autre jeu : Outils > Comparer avec le boîtier... liste les "
+      "différences.",
       "Jednotka obsahuje jinou sadu: Nástroje > Porovnat s jednotkou... vypíše rozdíly."}},
 };
 static_assert(std::size(kMessages) == kMsgCount);

@@ -245,8 +245,8 @@ bool Transfer::HandleResponse(FrameView frame) {
                 mode_ = TransferMode::Idle;
                 reports_.Add<TransferSucceeded>(texts_[Msg::MsgVerifying] + kOkSuffix,
                                                 gaugeMaximum_,
-                                                verifyAfterProgram_ ? TransferKind::Program
-                                                : !verifyAfterRead_ ? TransferKind::Verify
+                                                verifyAfterProgram_  ? TransferKind::Program
+                                                : !verifyAfterRead_  ? TransferKind::Verify
                                                 : target_ == &image_ ? TransferKind::Read
                                                                      : TransferKind::Compare);
                 programCompleted_ = verifyAfterProgram_;
@@ -275,8 +275,7 @@ bool Transfer::HandleResponse(FrameView frame) {
                           target_->Block1().begin());
                 std::copy(firstReading_[1].begin(), firstReading_[1].end(),
                           target_->Block2().begin());
-                reports_.Add<ReadCompleted>(firstReading_[0], firstReading_[1],
-                                            target_ != &image_);
+                reports_.Add<ReadCompleted>(firstReading_[0], firstReading_[1], target_ != &image_);
                 EnterVerifyPhase();
                 verifyAfterRead_ = true;
             }

@@ -2,23 +2,23 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 #include <QCursor>
 #include <QDate>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QTime>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include "qt/about_window.h"
@@ -163,9 +163,8 @@ void QtPlatformServices::ShowTextReport(const std::string& title, const std::str
     QPushButton* copy =
         buttons->addButton(QString::fromStdString(copyCaption), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("TextReportCopy"));
-    QObject::connect(copy, &QPushButton::clicked, &dialog, [view] {
-        QGuiApplication::clipboard()->setText(view->toPlainText());
-    });
+    QObject::connect(copy, &QPushButton::clicked, &dialog,
+                     [view] { QGuiApplication::clipboard()->setText(view->toPlainText()); });
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addWidget(buttons);
     dialog.resize(640, 420);

@@ -33,10 +33,11 @@ TEST(Backups, ProgramIdBecomesASafeNamePart) {
         std::string_view id;
         const char* part;
     };
-    for (const Case c : {Case{"ORV07", "ORV07"}, Case{"R6 2004/v1.2", "R6_2004_v1.2"},
-                         Case{"../../etc", ".._.._etc"}, Case{"..", "unknown"},
-                         Case{"", "unknown"}, Case{std::string_view("\0\n\t", 3), "unknown"},
-                         Case{"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789", "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"}}) {
+    for (const Case c :
+         {Case{"ORV07", "ORV07"}, Case{"R6 2004/v1.2", "R6_2004_v1.2"},
+          Case{"../../etc", ".._.._etc"}, Case{"..", "unknown"}, Case{"", "unknown"},
+          Case{std::string_view("\0\n\t", 3), "unknown"},
+          Case{"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789", "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"}}) {
         EXPECT_EQ(BackupIdPart(c.id), c.part) << c.id;
     }
 }
@@ -86,7 +87,8 @@ TEST(Backups, UnwritableFolderIsReportedWithItsReason) {
     const std::filesystem::path blocked = folder / "blocked";
     testing::WriteFile(blocked, "a file where the folder should be");
     ParamImage image;
-    const BackupOutcome outcome = WriteBackup(blocked / "backups", image, BackupKind::Programmed, "X");
+    const BackupOutcome outcome =
+        WriteBackup(blocked / "backups", image, BackupKind::Programmed, "X");
     EXPECT_FALSE(outcome.written);
     EXPECT_FALSE(outcome.written.error.empty());
 }

@@ -159,8 +159,8 @@ TEST_F(UnitStateTest, CompareListsExactlyTheChangedFieldsAndLeavesTheImage) {
               "\nBase advance [°]: 15 -> 12"
               "\nAdvance map, throttle 5% (row 3), column 4 [°]: 31 -> " +
                   std::to_string(unit.Block(2)[MapCellByte(2, 3) - kBlockSize]));
-    EXPECT_TRUE(std::equal(edited.Stored().begin(), edited.Stored().end(),
-                           image().Stored().begin()));
+    EXPECT_TRUE(
+        std::equal(edited.Stored().begin(), edited.Stored().end(), image().Stored().begin()));
     EXPECT_EQ(w().EditBaseAdv.Text(), "15");
     EXPECT_TRUE(Marked());
     EXPECT_TRUE(BackupNames().size() == 1u) << "a Compare keeps no backup";

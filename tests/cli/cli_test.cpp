@@ -242,8 +242,8 @@ TEST(CliProcess, ReadsAndVerifiesTheSimulatorOverAPty) {
     const auto run = [&](const std::string& command) {
         // Backups go to the test's folder, not the user's.
         const int status =
-            std::system(("XDG_DATA_HOME=" + folder.Path().string() + " " + ORVELL_CLI +
-                         " --port " + link + " " + command + " 2>/dev/null")
+            std::system(("XDG_DATA_HOME=" + folder.Path().string() + " " + ORVELL_CLI + " --port " +
+                         link + " " + command + " 2>/dev/null")
                             .c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     };

@@ -135,8 +135,8 @@ class FakeWindow {
     int imageReplacements = 0;
     int imageRestores = 0;  // failed Reads whose blocks the link took back out of the image
     int fileNameClears = 0;
-    std::vector<TransferKind> successes;
-    int sideReadings = 0;  // Reads completed into a Compare's buffer  // the kind of every success, in order
+    std::vector<TransferKind> successes;  // the kind of every success, in order
+    int sideReadings = 0;                 // Reads completed into a Compare's buffer
 
   private:
     void PrepareTransfer() {

@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "app/backups.h"
+#include "app/set_listing.h"
 #include "core/bike_presets.h"
 #include "core/consistency_rules.h"
 #include "core/param_file.h"
@@ -14,7 +15,6 @@
 #include "i18n/messages.h"
 #include "link/device_link.h"
 #include "link/unit_info.h"
-#include "app/set_listing.h"
 
 namespace orvell::cli {
 
@@ -240,9 +240,10 @@ class Session {
     // The set the unit now holds, kept beside the others; a failure is told and changes nothing.
     void KeepBackup(TransferKind kind) {
         if (backupFolder_.empty()) return;
-        const BackupOutcome backup = WriteBackup(
-            backupFolder_, image_, kind == TransferKind::Read ? BackupKind::Read : BackupKind::Programmed,
-            info_ ? std::string_view(info_->texts.programId) : std::string_view());
+        const BackupOutcome backup =
+            WriteBackup(backupFolder_, image_,
+                        kind == TransferKind::Read ? BackupKind::Read : BackupKind::Programmed,
+                        info_ ? std::string_view(info_->texts.programId) : std::string_view());
         if (!backup.written) {
             err_ << "orvell-cli: the transfer is complete, but its backup could not be written: "
                  << backup.written.error << "\n";
