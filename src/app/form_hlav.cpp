@@ -152,6 +152,8 @@ void TFormHlav::TakeLinkReports() {
         },
         [this](const UnitSilence& r) {
             unitSilent_ = r.silent;
+            // Whatever answers next may be another unit: its set is unknown until a transfer.
+            if (r.silent) unitSetKnown_ = false;
             if (editorState.linkLost == r.silent) return;
             editorState.linkLost = r.silent;
             UpdateLayout();

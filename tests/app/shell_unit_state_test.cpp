@@ -132,6 +132,15 @@ TEST_F(UnitStateTest, ChangedMarkFollowsEditsProgramAndUndo) {
     form->MenuVerifyClick();
     RunTransfer();
     EXPECT_FALSE(Marked());
+
+    // A unit that goes silent may come back as another one: nothing is claimed about it.
+    Type(w().EditBaseAdv, "16");
+    Tick();
+    EXPECT_TRUE(Marked());
+    unit.Options().silent = true;
+    Tick(40);
+    EXPECT_FALSE(Marked());
+    EXPECT_FALSE(SaysChanged());
 }
 
 // Compare reads the unit beside the image and lists exactly what was changed since.
