@@ -1,7 +1,6 @@
 #include "app/form_hlav.h"
 
 #include "app/backups.h"
-
 #include "editor/monitor_labels.h"
 #include "i18n/catalogue.h"
 #include "link/posix_serial_port.h"
@@ -193,8 +192,9 @@ void TFormHlav::TakeLinkReports() {
             }
             ShowStatus(r.message, colour::kRed);
             // What differs is one command away; the status bar says where.
-            if (r.message == texts[Msg::MsgVerifyError])
+            if (r.message == texts[Msg::MsgVerifyError]) {
                 DisplayHint(texts[Msg::MsgVerifyErrorHint]);
+            }
         },
         [this](const MonitorFrameDecoded& r) { ShowMonitorReadout(*r.readout, window); },
         [this](const UnitInfoArrived& r) {

@@ -27,8 +27,9 @@ void TFormHlav::TransferEndedWell(TransferKind kind) {
         WriteBackup(backupFolder_, image,
                     kind == TransferKind::Read ? BackupKind::Read : BackupKind::Programmed,
                     unitInfo_.programId);
-    if (!backup.written)
+    if (!backup.written) {
         ShowMessage(texts[Msg::MsgBackupWriteError] + "\n\n" + backup.written.error);
+    }
 }
 
 bool TFormHlav::ChangedSinceUnit() const {
