@@ -30,6 +30,7 @@ class InertPlatform : public PlatformServices {
     void WarpPointer(const Control&, int, int) override {}
     ScreenSize Screen() const override { return {1920, 1080}; }
     void ShowAboutWindow(std::string_view) override {}
+    void ShowTextReport(const std::string&, const std::string&, const std::string&) override {}
     bool OpenDocument(const std::filesystem::path&) override { return false; }
     void StartPrintout() override {}
     void CapturePrintPage() override {}

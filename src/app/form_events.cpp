@@ -130,6 +130,8 @@ constexpr std::array kRoutes = {
     EventRoute{K::Click, One<&W::SpeedButtonOpen>, 0,
                [](F& f, UserEvent& e, int) { f.MenuOpenClick(e.sender); }},
     EventRoute{K::Click, One<&W::MenuOpenExeDir>, 0, Call<&F::MenuOpenExeDirClick>},
+    EventRoute{K::Click, One<&W::MenuOpenBackup>, 0, Call<&F::MenuOpenBackupClick>},
+    EventRoute{K::Click, One<&W::MenuCompare>, 0, Call<&F::MenuCompareClick>},
     EventRoute{K::Click, One<&W::MenuSave>, 0,
                [](F& f, UserEvent& e, int) { f.MenuSaveClick(e.sender); }},
     EventRoute{K::Click, One<&W::SpeedButtonSave>, 0,
@@ -341,6 +343,7 @@ bool DispatchEvent(TFormHlav& form, UserEvent& event) {
 
 void TFormHlav::HandleEvent(UserEvent& event) {
     DispatchEvent(*this, event);
+    UpdateUnitState();
 }
 
 void TFormHlav::PaintSurface(const ImageSurface& surface, Canvas& canvas) const {

@@ -1,5 +1,6 @@
 #include "app/form_hlav.h"
 
+#include "app/backups.h"
 #include "editor/monitor_labels.h"
 #include "i18n/catalogue.h"
 #include "link/posix_serial_port.h"
@@ -24,7 +25,10 @@ TFormHlav::TFormHlav(PlatformServices& platform, FormOptions options)
       seams(EditorSeams::AllOf(noSeams_)),
       port_(options_.port != nullptr ? *options_.port : *ownPort_),
       link_(port_, image, texts),
-      editor_(window, image, rules, boundedSettings, history, editorState, seams) {
+      editor_(window, image, rules, boundedSettings, history, editorState, seams),
+      backupFolder_(!options_.backupFolder.empty()     ? options_.backupFolder
+                    : !options_.settingsFolder.empty() ? options_.settingsFolder / "backups"
+                                                       : BackupFolder()) {
     seams.live = &shellSeams_;
     seams.transfer = &shellSeams_;
     seams.recorder = &shellSeams_;
@@ -83,7 +87,9 @@ Answer TFormHlav::AskYesNoCancel(const std::string& text) {
 }
 
 void TFormHlav::ShowTitle() {
-    window.FormHlav.SetCaption(MainWindowTitle(currentFileName_));
+    // A leading mark while the image differs from what the unit was last known to hold.
+    std::string title(ChangedSinceUnit() ? kChangedTitleMark : std::string_view());
+    window.FormHlav.SetCaption(title + MainWindowTitle(currentFileName_));
 }
 
 // The link: the commands that start its work, and what it reports.
@@ -136,6 +142,8 @@ void TFormHlav::TakeLinkReports() {
         },
         [this](const UnitSilence& r) {
             unitSilent_ = r.silent;
+            // Whatever answers next may be another unit: its set is unknown until a transfer.
+            if (r.silent) unitSetKnown_ = false;
             if (editorState.linkLost == r.silent) return;
             editorState.linkLost = r.silent;
             UpdateLayout();
@@ -163,6 +171,7 @@ void TFormHlav::TakeLinkReports() {
             window.CGaugeProgram.SetMaxValue(r.progressMaximum);
             window.CGaugeProgram.SetProgress(r.progressMaximum);
             ShowStatus(r.message, colour::kButtonFace);
+            TransferEndedWell(r.kind);
         },
         [this](const TransferFailed& r) {
             if (r.imageRestored) {
@@ -173,6 +182,10 @@ void TFormHlav::TakeLinkReports() {
                 lastImageDirty_ = true;
             }
             ShowStatus(r.message, colour::kRed);
+            // What differs is one command away; the status bar says where.
+            if (r.message == texts[Msg::MsgVerifyError]) {
+                DisplayHint(texts[Msg::MsgVerifyErrorHint]);
+            }
         },
         [this](const MonitorFrameDecoded& r) {
             ShowMonitorReadout(*r.readout, window);
@@ -190,7 +203,8 @@ void TFormHlav::TakeLinkReports() {
             ApplyConsistencyRules();
             RefreshControls();
         },
-        [this](const ReadCompleted&) {
+        [this](const ReadCompleted& r) {
+            if (r.sideBuffer) return;  // a Compare: the image is untouched
             // The link has put both blocks into the image: a whole-image replacement.
             rules.ResetAxisMemory();
             ApplyConsistencyRules();
@@ -199,6 +213,7 @@ void TFormHlav::TakeLinkReports() {
             lastImageDirty_ = true;  // a completed Read is kept like any change
         },
     });
+    UpdateUnitState();
 }
 
 // What the editor needs of the link and the settings files.

@@ -7,6 +7,7 @@
 // the same name, and after each call pushes the controls whose revision moved.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -37,6 +38,8 @@
 namespace orvell {
 
 inline constexpr int kStatusTicks = 200;
+// Leads the title while the window's set differs from what the unit holds.
+inline constexpr std::string_view kChangedTitleMark = "* ";
 inline constexpr std::string_view kTestMarkerFileName = "test_quivar.txt";
 inline constexpr std::string_view kTestMarkerWord = "JPQK_VJSHXA";
 
@@ -51,6 +54,9 @@ struct FormOptions {
     SerialPort* port = nullptr;
     // Where an installed program's manuals are, looked in after the program's own folder.
     std::filesystem::path documentationFolder = ORVELL_DOC_DIR;
+    // Where the automatic backups go. Empty: `backups` in the settings folder when one was given
+    // above (a test or portable set-up keeps everything together), else the user's data folder.
+    std::filesystem::path backupFolder = {};
 };
 
 class TFormHlav final : public UserEventSink {
@@ -139,6 +145,14 @@ class TFormHlav final : public UserEventSink {
     const std::filesystem::path& DialogFile() const { return dialogFile_; }
     const std::string& IniDir() const { return iniDir_; }
     const std::filesystem::path& DefaultParamFile() const { return defaultParamFile_; }
+    const std::filesystem::path& BackupFolderPath() const { return backupFolder_; }
+    // Whether a Read, a verified Program or a matching Verify told what the unit holds, and
+    // whether the image's parameter blocks differ from that now.
+    bool UnitSetKnown() const { return unitSetKnown_; }
+    bool ChangedSinceUnit() const;
+    // The title's mark and the unit line of the status bar follow the image and the link; run
+    // after every event and tick. Compares 200 bytes; texts are built only when something moved.
+    void UpdateUnitState();
 
     // Operations.
     void GatherControls() { editor_.GatherControls(); }
@@ -157,6 +171,10 @@ class TFormHlav final : public UserEventSink {
     void MenuNewClick();  // also `SpeedButton6`
     void MenuOpenClick(const Control* sender = nullptr);
     void MenuOpenExeDirClick();
+    // The open dialog in the backup folder (app/form_unit_state.cpp).
+    void MenuOpenBackupClick();
+    // Reads the unit into a side buffer (the image stays as it is) and lists what differs.
+    void MenuCompareClick();
     void MenuSaveClick(const Control* sender = nullptr);
     void MenuSaveExeDirClick();
     // Print the shown page, or all four pages, on the default printer (app/form_print.cpp).
@@ -307,6 +325,11 @@ class TFormHlav final : public UserEventSink {
     void TakeLinkReports();
     // Gather, rules, refresh: the image holds what the controls show.
     void TakeShownValues();
+    // After a transfer that ended well: the unit holds the image's blocks; a Read or a Program
+    // also leaves a backup.
+    void TransferEndedWell(TransferKind kind);
+    // The differences between the image and the unit's set a Compare read, in a dialog.
+    void ShowComparison();
     void StatusTick();
     void ShowLivePoint();
     void KeepLastImage();
@@ -349,6 +372,17 @@ class TFormHlav final : public UserEventSink {
     std::filesystem::path dialogFile_;
     std::filesystem::path defaultParamFile_;
     UnitInfoTexts unitInfo_;  // the last unit information the link reported
+    std::filesystem::path backupFolder_;
+    std::array<std::uint8_t, 2 * kBlockSize> unitSet_{};  // blocks 1 and 2 as the unit holds them
+    bool unitSetKnown_ = false;
+    ParamImage unitSide_;  // a Compare reads the unit into this
+    // What the unit line of the status bar was built from, so that it is rebuilt only on change.
+    struct UnitLineShown {
+        bool changed = false;
+        int language = -1;
+        std::string device;
+        std::string programId;
+    } unitLine_;
     bool unitSilent_ = false;
     std::uint8_t statusCountdown_ = 0;
     bool closeRequested_ = false;

@@ -142,6 +142,7 @@ void TFormHlav::Timer1Timer() {
     ShowLivePoint();
     KeepLastImage();
     LiveLogTick();
+    UpdateUnitState();
 }
 
 void TFormHlav::KeepLastImage() {

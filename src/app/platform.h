@@ -80,6 +80,11 @@ class PlatformServices {
         return {ScreenArea{0, 0, size.width, size.height}};
     }
 
+    // A text the user reads and may copy (a list of differences), in a modal dialog with a
+    // button that copies all of it; returns when it is closed.
+    virtual void ShowTextReport(const std::string& title, const std::string& text,
+                                const std::string& copyCaption) = 0;
+
     // Shows the About window modally with this title; returns when it is closed.
     virtual void ShowAboutWindow(std::string_view title) = 0;
 

@@ -135,6 +135,7 @@ void WindowModel::BuildMenu() {
     separator(N3, "N3", &MenuFile);
     AddMenu(MenuOpen, "MenuOpen", &MenuFile, "F3");
     AddMenu(MenuOpenExeDir, "MenuOpenExeDir", &MenuFile, "Ctrl+F3");
+    AddMenu(MenuOpenBackup, "MenuOpenBackup", &MenuFile);
     separator(N1, "N1", &MenuFile);
     AddMenu(MenuSave, "MenuSave", &MenuFile, "F2");
     AddMenu(MenuSaveExeDir, "MenuSaveExeDir", &MenuFile, "Ctrl+F2");
@@ -177,6 +178,7 @@ void WindowModel::BuildMenu() {
     AddMenu(MenuRecordLog, "MenuRecordLog", &MenuTools);
     AddMenu(MenuStopLog, "MenuStopLog", &MenuTools);
     MenuStopLog.SetEnabled(false);
+    AddMenu(MenuCompare, "MenuCompare", &MenuTools);
 
     AddMenu(MenuLanguage, "MenuLanguage", nullptr);
     AddMenu(MenuEnglish, "MenuEnglish", &MenuLanguage);
@@ -425,6 +427,7 @@ void WindowModel::BuildMonitor() {
     Add(LabelRec, "LabelRec", form);
     LabelRec.SetColor(colour::kRed);
     LabelRec.SetVisible(false);
+    Add(LabelUnitState, "LabelUnitState", form);
 }
 
 void WindowModel::SortNameIndex() {

@@ -66,8 +66,8 @@ class WindowModel {
 
     // The window and its menu.
     Window FormHlav;
-    MenuItem MenuFile, MenuNew, N3, MenuOpen, MenuOpenExeDir, N1, MenuSave, MenuSaveExeDir, N2,
-        MenuPrint, MenuPrintAll, MenuSavePdf, N4, MenuExit;
+    MenuItem MenuFile, MenuNew, N3, MenuOpen, MenuOpenExeDir, MenuOpenBackup, N1, MenuSave,
+        MenuSaveExeDir, N2, MenuPrint, MenuPrintAll, MenuSavePdf, N4, MenuExit;
     MenuItem MenuCom;
     std::array<MenuItem, kComItems> MenuComItem;  // "MenuCom1" .. "MenuCom31"
     MenuItem MenuDevice, MenuRead, MenuVerify, MenuProgram;
@@ -75,7 +75,7 @@ class WindowModel {
     // The map cell tools; the map's context menu shows them too. Then the live log.
     MenuItem N5, MenuCopyCells, MenuPasteCells, MenuSetCells, MenuAddCells, MenuScaleCells,
         MenuSmoothCells, MenuInterpolation, N6, MenuSelectAll, MenuClearSelection, N7,
-        MenuRecordLog, MenuStopLog;
+        MenuRecordLog, MenuStopLog, MenuCompare;
     MenuItem MenuLanguage, MenuEnglish, MenuGerman, MenuFrench, MenuCzech;
     MenuItem MenuHelp, MenuContens, MenuAbout;
 
@@ -198,6 +198,9 @@ class WindowModel {
 
     CheckBox CheckBoxProgHned;
     StatusBar StatusBar1;
+    // In the status bar beside the hint: the port's device, the unit's program and whether the
+    // window's set differs from what the unit holds.
+    Label LabelUnitState;
 
     // The 337 references other components index (port menu, live colouring, grid, printout).
     const std::array<Control*, kControlTableSize>& ControlTable() const { return controlTable_; }

@@ -58,6 +58,13 @@ enum class Msg : std::size_t {
     MsgSetCellsPrompt,
     MsgAddCellsPrompt,
     MsgScaleCellsPrompt,
+    MsgChangedSinceProgramming,
+    MsgBackupWriteError,
+    MsgCompareTitle,
+    MsgCompareHeader,
+    MsgCompareSame,
+    MsgCopy,
+    MsgVerifyErrorHint,
     Count
 };
 

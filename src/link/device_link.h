@@ -56,6 +56,7 @@ class DeviceLink {
     void StartProgram() { transfer_.StartProgram(); }
     void StartVerify() { transfer_.StartVerify(); }
     void StartRead() { transfer_.StartRead(); }
+    void StartCompare(ParamImage& side) { transfer_.StartCompare(side); }
     // A unit that has gone silent is saving nothing we know of: its last frame's countdown is
     // stale.
     void TransferTick() {

@@ -57,10 +57,17 @@ struct TransferStarted {
     std::string text;
     int progressMaximum = 0;
 };
+// Which transfer a success ends: its set is then known to be what the unit holds.
+enum class TransferKind : std::uint8_t { Program, Verify, Read, Compare };
+
 // A transfer ended with everything compared equal: the progress is full.
 struct TransferSucceeded {
     std::string message;
     int progressMaximum = 0;
+    // Program: the unit stored the image (its verify matched); Read: the image holds what the
+    // unit read out twice the same; Verify: the unit holds the image; Compare: the side buffer
+    // holds what the unit read out twice the same, the image is untouched.
+    TransferKind kind = TransferKind::Verify;
 };
 // A transfer gave up; the progress stays where it was.
 struct TransferFailed {
@@ -88,6 +95,8 @@ struct UnitInfoArrived {
 struct ReadCompleted {
     std::array<std::uint8_t, kBlockSize> block1{};
     std::array<std::uint8_t, kBlockSize> block2{};
+    // The blocks went into a Compare's side buffer; the image is as it was.
+    bool sideBuffer = false;
 };
 
 using LinkReport =

@@ -24,15 +24,23 @@ void Transfer::Start(TransferMode mode, std::uint8_t commandByte, Msg text) {
 }
 
 void Transfer::StartProgram() {
+    target_ = &image_;
     programCompleted_ = false;
     Start(TransferMode::Program, command::kWriteInfo, Msg::MsgProgramDevice);
 }
 
 void Transfer::StartVerify() {
+    target_ = &image_;
     Start(TransferMode::Verify, command::kReadBlock1, Msg::MsgVerifying);
 }
 
 void Transfer::StartRead() {
+    target_ = &image_;
+    Start(TransferMode::Read, command::kReadInfo, Msg::MsgReading);
+}
+
+void Transfer::StartCompare(ParamImage& side) {
+    target_ = &side;
     Start(TransferMode::Read, command::kReadInfo, Msg::MsgReading);
 }
 
@@ -42,7 +50,7 @@ void Transfer::SendFrame() {
     transmit_[0] = commandByte_;
     blockNumber_ = commandByte_ & command::kBlockMask;
     if (mode_ != TransferMode::Read && (blockNumber_ == 1 || blockNumber_ == 2)) {
-        const auto block = blockNumber_ == 1 ? image_.Block1() : image_.Block2();
+        const auto block = blockNumber_ == 1 ? target_->Block1() : target_->Block2();
         std::copy(block.begin(), block.end(), transmit_.begin() + 1);
     }
     SetCheckByte(transmit_);
@@ -87,8 +95,8 @@ void Transfer::EnterVerifyPhase() {
 }
 
 void Transfer::TakeUnitInfo(std::span<const std::uint8_t, kBlockSize> block0) {
-    std::copy(block0.begin(), block0.end(), image_.UnitInfo().begin());
-    unitInfo_ = DecodeUnitInfo(image_.UnitInfo());
+    std::copy(block0.begin(), block0.end(), target_->UnitInfo().begin());
+    unitInfo_ = DecodeUnitInfo(target_->UnitInfo());
 }
 
 void Transfer::HandleUnitInfo(FrameView frame) {
@@ -132,7 +140,7 @@ void Transfer::ReportVersionMismatch(std::uint8_t version) {
 
 bool Transfer::MatchesImage(FrameView frame, bool skipByte1) const {
     const auto payload = Payload(frame);
-    const auto block = blockNumber_ == 1 ? image_.Block1() : image_.Block2();
+    const auto block = blockNumber_ == 1 ? target_->Block1() : target_->Block2();
     // The unit may keep its own value in image byte 1; Verify leaves it out.
     if (skipByte1 && blockNumber_ == 1) {
         return payload[0] == block[0] &&
@@ -155,13 +163,13 @@ bool Transfer::MatchesFirstReading(FrameView frame) const {
 }
 
 void Transfer::FailRead() {
-    std::copy(imageBeforeRead_[0].begin(), imageBeforeRead_[0].end(), image_.Block1().begin());
-    std::copy(imageBeforeRead_[1].begin(), imageBeforeRead_[1].end(), image_.Block2().begin());
+    std::copy(imageBeforeRead_[0].begin(), imageBeforeRead_[0].end(), target_->Block1().begin());
+    std::copy(imageBeforeRead_[1].begin(), imageBeforeRead_[1].end(), target_->Block2().begin());
     verifyAfterRead_ = false;
     programCompleted_ = false;
     mode_ = TransferMode::Idle;
     failureShown_ = true;
-    reports_.Add<TransferFailed>(texts_[Msg::MsgReadError], true);
+    reports_.Add<TransferFailed>(texts_[Msg::MsgReadError], target_ == &image_);
 }
 
 bool Transfer::StoredSomethingElse(FrameView frame) {
@@ -236,7 +244,11 @@ bool Transfer::HandleResponse(FrameView frame) {
                 MoveGauge(gaugeMaximum_, gaugeMaximum_);
                 mode_ = TransferMode::Idle;
                 reports_.Add<TransferSucceeded>(texts_[Msg::MsgVerifying] + kOkSuffix,
-                                                gaugeMaximum_);
+                                                gaugeMaximum_,
+                                                verifyAfterProgram_  ? TransferKind::Program
+                                                : !verifyAfterRead_  ? TransferKind::Verify
+                                                : target_ == &image_ ? TransferKind::Read
+                                                                     : TransferKind::Compare);
                 programCompleted_ = verifyAfterProgram_;
                 verifyAfterProgram_ = false;
                 verifyAfterRead_ = false;
@@ -255,15 +267,15 @@ bool Transfer::HandleResponse(FrameView frame) {
                 }
                 // Both blocks go in together, so a Read that fails earlier changes nothing; what
                 // they replace is kept until the verify phase has read them again.
-                std::copy(image_.Block1().begin(), image_.Block1().end(),
+                std::copy(target_->Block1().begin(), target_->Block1().end(),
                           imageBeforeRead_[0].begin());
-                std::copy(image_.Block2().begin(), image_.Block2().end(),
+                std::copy(target_->Block2().begin(), target_->Block2().end(),
                           imageBeforeRead_[1].begin());
                 std::copy(firstReading_[0].begin(), firstReading_[0].end(),
-                          image_.Block1().begin());
+                          target_->Block1().begin());
                 std::copy(firstReading_[1].begin(), firstReading_[1].end(),
-                          image_.Block2().begin());
-                reports_.Add<ReadCompleted>(firstReading_[0], firstReading_[1]);
+                          target_->Block2().begin());
+                reports_.Add<ReadCompleted>(firstReading_[0], firstReading_[1], target_ != &image_);
                 EnterVerifyPhase();
                 verifyAfterRead_ = true;
             }

@@ -35,6 +35,9 @@ class Transfer {
     void StartProgram();
     void StartVerify();
     void StartRead();
+    // A Read (with its second reading) into `side` instead of the image, which stays untouched:
+    // what the unit holds, to compare with. `side` must outlive the transfer.
+    void StartCompare(ParamImage& side);
 
     void SendFrame();
     void SendMonitorRequest();
@@ -83,6 +86,8 @@ class Transfer {
     bool StoredSomethingElse(FrameView frame);
 
     ParamImage& image_;
+    // What the running transfer reads into and compares with: the image, or a Compare's buffer.
+    ParamImage* target_ = &image_;
     const MessageTexts& texts_;
     LinkReports& reports_;
     FrameWriter write_;

@@ -84,11 +84,11 @@ QLabel* Place(QLabel* label, int left, int top, int fontPixels) {
 }  // namespace
 
 QString BuildDate() {
-    return QStringLiteral(__DATE__);
+    return QStringLiteral(ORVELL_BUILD_DATE);
 }
 
 QString BuildTime() {
-    return QStringLiteral(__TIME__);
+    return QStringLiteral(ORVELL_BUILD_TIME);
 }
 
 TFormAbout::TFormAbout(QWidget* parent)

@@ -154,6 +154,8 @@ MainWindow::MainWindow(TFormHlav& form)
     QLabel* rec = MakeLabel(w.LabelRec, status);
     rec->setFont(Scaled(status->font(), 1.0, true));
     status->addPermanentWidget(rec);
+    // The unit line stays at the right while hints come and go at the left.
+    status->addPermanentWidget(MakeLabel(w.LabelUnitState, status));
 
     previousFocus_ = form_.seams.focus;
     form_.seams.focus = this;

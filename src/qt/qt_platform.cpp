@@ -5,6 +5,8 @@
 #include <QCursor>
 #include <QDate>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -14,10 +16,13 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTime>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include "qt/about_window.h"
@@ -146,6 +151,29 @@ void QtPlatformServices::ShowAboutWindow(std::string_view title) {
     }
     TFormAbout about(window_);
     about.ShowModal(title);
+}
+
+void QtPlatformServices::ShowTextReport(const std::string& title, const std::string& text,
+                                        const std::string& copyCaption) {
+    QDialog dialog(window_);
+    dialog.setObjectName(QStringLiteral("TextReport"));
+    dialog.setWindowTitle(QString::fromStdString(title));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* view = new QPlainTextEdit(QString::fromStdString(text), &dialog);
+    view->setObjectName(QStringLiteral("TextReportText"));
+    view->setReadOnly(true);
+    view->setLineWrapMode(QPlainTextEdit::NoWrap);
+    layout->addWidget(view);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    QPushButton* copy =
+        buttons->addButton(QString::fromStdString(copyCaption), QDialogButtonBox::ActionRole);
+    copy->setObjectName(QStringLiteral("TextReportCopy"));
+    QObject::connect(copy, &QPushButton::clicked, &dialog,
+                     [view] { QGuiApplication::clipboard()->setText(view->toPlainText()); });
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    dialog.resize(640, 420);
+    dialog.exec();  // a nested event loop: the tick goes on
 }
 
 bool QtPlatformServices::OpenDocument(const std::filesystem::path& path) {

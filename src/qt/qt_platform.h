@@ -43,6 +43,8 @@ class QtPlatformServices : public PlatformServices {
     ScreenSize Screen() const override;
     std::vector<ScreenArea> ScreenAreas() const override;
     void ShowAboutWindow(std::string_view title) override;
+    void ShowTextReport(const std::string& title, const std::string& text,
+                        const std::string& copyCaption) override;
     bool OpenDocument(const std::filesystem::path& path) override;
     void StartPrintout() override;
     void CapturePrintPage() override;

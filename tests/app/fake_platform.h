@@ -54,6 +54,10 @@ class FakePlatform : public PlatformServices {
     }
     ScreenSize Screen() const override { return screen; }
     void ShowAboutWindow(std::string_view title) override { aboutTitles.emplace_back(title); }
+    void ShowTextReport(const std::string& title, const std::string& text,
+                        const std::string&) override {
+        reports.emplace_back(title, text);
+    }
     bool OpenDocument(const std::filesystem::path& path) override {
         openedDocuments.push_back(path);
         return documentOpens;
@@ -119,6 +123,7 @@ class FakePlatform : public PlatformServices {
     std::filesystem::path executableDir = "/opt/orvell/";
 
     std::vector<std::string> messages;
+    std::vector<std::pair<std::string, std::string>> reports;  // title, text
     std::vector<std::string> questions;
     std::vector<std::pair<std::string, std::string>> errors;  // text, caption
     std::vector<std::filesystem::path> openDialogStarts;

@@ -7,6 +7,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -137,6 +138,57 @@ TEST(Cli, ADamagedEchoNeverGivesSuccess) {
     }
 }
 
+std::vector<std::string> FilesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::size_t CountEnding(const std::vector<std::string>& names, std::string_view end) {
+    return static_cast<std::size_t>(std::count_if(names.begin(), names.end(), [&](const auto& n) {
+        return n.size() >= end.size() && n.compare(n.size() - end.size(), end.size(), end) == 0;
+    }));
+}
+
+TEST(Cli, CompletedReadsAndVerifiedProgramsLeaveBackups) {
+    testing::TempFolder folder;
+    const std::filesystem::path backups = folder / "backups";
+    const std::string tuned = WriteSet(folder, "tuned.ign", 12, 57);
+    Bench bench;
+    bench.env.backupFolder = backups;
+    ASSERT_EQ(bench.Run({"program", tuned}).status, cli::kExitOk);
+    ASSERT_EQ(bench.Run({"read", Path(folder, "read.ign")}).status, cli::kExitOk);
+    EXPECT_EQ(bench.Run({"verify", tuned}).status, cli::kExitOk);
+    EXPECT_EQ(bench.Run({"--no-backup", "read", Path(folder, "again.ign")}).status, cli::kExitOk);
+    auto names = FilesIn(backups);
+    ASSERT_EQ(names.size(), 2u);
+    EXPECT_EQ(CountEnding(names, "_programmed_ORV07.ign"), 1u);
+    EXPECT_EQ(CountEnding(names, "_read_ORV07.ign"), 1u);
+    for (const std::string& name : names) {
+        EXPECT_EQ(bench.Run({"diff", tuned, (backups / name).string()}).status, cli::kExitOk)
+            << name;
+    }
+
+    sim::UnitOptions quiet;
+    quiet.silent = true;
+    Bench silent(quiet);
+    silent.env.backupFolder = backups;
+    EXPECT_EQ(silent.Run({"program", tuned}).status, cli::kExitError);
+    EXPECT_EQ(FilesIn(backups).size(), 2u) << "a failed program keeps no backup";
+
+    // A backup that cannot be written is told; the read itself succeeded.
+    Bench blocked;
+    blocked.env.backupFolder = folder / "tuned.ign" / "backups";
+    const Outcome o = blocked.Run({"read", Path(folder, "third.ign")});
+    EXPECT_EQ(o.status, cli::kExitOk);
+    EXPECT_NE(o.err.find("backup could not be written"), std::string::npos) << o.err;
+    EXPECT_TRUE(std::filesystem::exists(Path(folder, "third.ign")));
+}
+
 TEST(Cli, ShowAndDiffOnFiles) {
     testing::TempFolder folder;
     const std::string a = WriteSet(folder, "a.ign", 10);
@@ -261,13 +313,17 @@ TEST(CliProcess, ReadsAndVerifiesTheSimulatorOverAPty) {
 
     const std::string file = Path(folder, "read.ign");
     const auto run = [&](const std::string& command) {
-        const int status = std::system(
-            (std::string(ORVELL_CLI) + " --port " + link + " " + command + " 2>/dev/null").c_str());
+        // Backups go to the test's folder, not the user's.
+        const int status =
+            std::system(("XDG_DATA_HOME=" + folder.Path().string() + " " + ORVELL_CLI + " --port " +
+                         link + " " + command + " 2>/dev/null")
+                            .c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     };
     EXPECT_EQ(run("read " + file), cli::kExitOk);
     EXPECT_EQ(run("verify " + file), cli::kExitOk);
     EXPECT_EQ(run("verify " + WriteSet(folder, "other.ign", 17)), cli::kExitDifferent);
+    EXPECT_EQ(CountEnding(FilesIn(folder / "orvell" / "backups"), ".ign"), 1u);
 
     // Ctrl+C ends a log without a time limit with every row in the file.
     const std::string log = Path(folder, "run.csv");

@@ -44,7 +44,7 @@ TEST(Catalogue, HoldsEveryEntryWithFourValidTexts) {
     // Every message key, 10 of the language menu, 109 other controls, 32 list entries.
     EXPECT_EQ(MessageCatalogue().size(), kMsgCount);
     EXPECT_EQ(LanguageMenuTexts().size(), 10u);
-    EXPECT_EQ(OtherControlTexts().size(), 112u);
+    EXPECT_EQ(OtherControlTexts().size(), 116u);
     EXPECT_EQ(ListEntryTexts().size(), 32u);
     EXPECT_EQ(ComposedCaptions().size(), 9u);
     EXPECT_EQ(Placeholders().size(), 15u);

@@ -80,6 +80,7 @@ class FakeWindow {
         gaugeVisible = true;
     }
     void operator()(const TransferSucceeded& r) {
+        successes.push_back(r.kind);
         gauge = gaugeMaximum = r.progressMaximum;
         Show(r.message, colour::kButtonFace);
     }
@@ -97,7 +98,11 @@ class FakeWindow {
         ++rulePasses;
         ++refreshes;
     }
-    void operator()(const ReadCompleted&) {
+    void operator()(const ReadCompleted& r) {
+        if (r.sideBuffer) {
+            ++sideReadings;
+            return;
+        }
         ++imageReplacements;
         ++rulePasses;
         ++refreshes;
@@ -130,6 +135,8 @@ class FakeWindow {
     int imageReplacements = 0;
     int imageRestores = 0;  // failed Reads whose blocks the link took back out of the image
     int fileNameClears = 0;
+    std::vector<TransferKind> successes;  // the kind of every success, in order
+    int sideReadings = 0;                 // Reads completed into a Compare's buffer
 
   private:
     void PrepareTransfer() {

@@ -43,6 +43,7 @@ TEST(Transfer, ProgramSendsBlocksVerifiesAndReportsSavingThenCompletion) {
     EXPECT_TRUE(b.view.SawStatus("Verify:: OK"));
     EXPECT_EQ(b.view.status, "Program device:: OK");
     EXPECT_EQ(b.view.statusColour, colour::kButtonFace);
+    EXPECT_EQ(b.view.successes, std::vector{TransferKind::Program});
     EXPECT_TRUE(BlocksEqual(b.unit, b.image, false));
     EXPECT_EQ(b.unit.ProgramCount(), 1);
     EXPECT_EQ(b.transfer().UnitInfo().programId, "ORV07");
@@ -147,6 +148,8 @@ TEST(Transfer, VerifyLeavesOnlyImageByte1OutOfTheComparison) {
         b.view.MenuVerifyClick();
         b.RunTransfer();
         EXPECT_EQ(b.view.status, c.result) << "byte " << c.differingByte;
+        EXPECT_EQ(b.view.successes.size(), c.differingByte == 1 ? 1u : 0u);
+        for (const TransferKind kind : b.view.successes) EXPECT_EQ(kind, TransferKind::Verify);
     }
 }
 
@@ -162,6 +165,7 @@ TEST(Transfer, ReadReplacesTheBlocksAndVerifiesThemWithoutClaimingAProgram) {
     EXPECT_EQ(b.view.imageReplacements, 1);
     EXPECT_EQ(b.view.refreshes, 1);
     EXPECT_EQ(b.view.status, "Verify:: OK");
+    EXPECT_EQ(b.view.successes, std::vector{TransferKind::Read});
     for (int i = 0; i < 20; ++i) b.Tick();
     EXPECT_FALSE(b.view.SawStatus("Program device:: OK"));
 }
@@ -222,6 +226,42 @@ TEST(Transfer, ReadWhoseReadingsDifferFailsAndRestoresTheImage) {
         EXPECT_EQ(b.view.imageRestores, 1);
         EXPECT_TRUE(
             std::equal(before.Stored().begin(), before.Stored().end(), b.image.Stored().begin()));
+    }
+}
+
+// A Compare is a Read with both its readings into a side buffer: the image never changes, whether
+// the readings agree or not.
+TEST(Transfer, CompareReadsIntoASideBufferAndNeverTouchesTheImage) {
+    for (const bool damaged : {false, true}) {
+        SCOPED_TRACE(damaged ? "second reading damaged" : "clean line");
+        LinkBench b;
+        b.image = PatternImage(11);
+        b.unit.SetBlocks(PatternImage(12));
+        const ParamImage before = b.image;
+        ParamImage side = b.image;
+        int seen = 0;
+        b.line.tamper = [&](const Frame& request, Frame& answer) {
+            if (damaged && request[0] == 0x42 && ++seen == 2) TwinFlip(answer, 0, 50);
+        };
+        b.transfer().StartCompare(side);
+        b.view.Take();
+        b.RunTransfer();
+        EXPECT_EQ(b.view.sideReadings, 1);
+        EXPECT_EQ(b.view.imageReplacements + b.view.imageRestores, 0);
+        EXPECT_TRUE(
+            std::equal(before.Stored().begin(), before.Stored().end(), b.image.Stored().begin()));
+        if (damaged) {
+            EXPECT_EQ(b.view.status, "Read error!");
+            EXPECT_TRUE(b.view.successes.empty());
+        } else {
+            EXPECT_EQ(b.view.successes, std::vector{TransferKind::Compare});
+            EXPECT_TRUE(BlocksEqual(b.unit, side, false));
+        }
+        // The next Read goes into the image again.
+        b.line.tamper = nullptr;
+        b.view.MenuReadClick();
+        b.RunTransfer();
+        EXPECT_TRUE(BlocksEqual(b.unit, b.image, false));
     }
 }
 

@@ -1,6 +1,10 @@
 // The desktop services: modal boxes keep the tick running, answers come back as asked.
 #include <QAbstractButton>
+#include <QClipboard>
+#include <QDialog>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTimer>
 
 #include "qt/qt_platform.h"
@@ -38,6 +42,24 @@ TEST_F(QtWindowTest, MessageBoxesKeepTheTickRunning) {
     EXPECT_EQ(platform.AskYesNoCancel("Save?"), Answer::Cancel);
     AnswerBox(QMessageBox::Yes, 50);
     EXPECT_EQ(platform.AskYesNoCancel("Save?"), Answer::Yes);
+}
+
+// The list of differences: shown whole, and the copy button puts all of it on the clipboard.
+TEST_F(QtWindowTest, TextReportShowsItsTextAndCopiesIt) {
+    QtPlatformServices platform(window);
+    const std::string text = "Differences (window -> unit):\n\nBase advance [°]: 15 -> 12";
+    QString shown;
+    QTimer::singleShot(50, [&shown] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        shown = dialog->findChild<QPlainTextEdit*>(QStringLiteral("TextReportText"))->toPlainText();
+        dialog->findChild<QPushButton*>(QStringLiteral("TextReportCopy"))->click();
+        dialog->reject();
+    });
+    QGuiApplication::clipboard()->clear();
+    platform.ShowTextReport("Compare with unit", text, "Copy");
+    EXPECT_EQ(shown.toStdString(), text);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), text);
 }
 
 TEST_F(QtWindowTest, DesktopFacts) {

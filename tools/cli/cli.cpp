@@ -6,6 +6,8 @@
 #include <optional>
 #include <variant>
 
+#include "app/backups.h"
+#include "app/set_listing.h"
 #include "core/bike_presets.h"
 #include "core/consistency_rules.h"
 #include "core/param_file.h"
@@ -14,7 +16,6 @@
 #include "link/device_link.h"
 #include "link/live_log.h"
 #include "link/unit_info.h"
-#include "tools/cli/set_listing.h"
 
 namespace orvell::cli {
 
@@ -29,6 +30,7 @@ struct Options {
     std::string port = "COM1";
     bool json = false;
     std::optional<int> seconds;  // the live log's length
+    bool backup = true;
     std::vector<std::string> words;
 };
 
@@ -112,6 +114,7 @@ class Session {
             ports[1] = options.port;  // a device path: COM1 of this run
         }
         link_.SetPortOverrides(std::move(ports));
+        if (options.backup) backupFolder_ = env.backupFolder;
         link_.SetPortChoice(com_ - 1);
     }
 
@@ -251,8 +254,11 @@ class Session {
                 if (env_.progress) err_ << "\r" << r.text << std::flush;
             },
             [&](const StatusShown& r) { progressText_ = r.text; },
-            [&](const TransferSucceeded&) {
+            [&](const TransferSucceeded& r) {
                 if (status < 0 && op_ != Operation::Info) status = kExitOk;
+                if (r.kind == TransferKind::Read || r.kind == TransferKind::Program) {
+                    KeepBackup(r.kind);
+                }
             },
             [&](const TransferFailed& r) {
                 if (status >= 0) return;
@@ -305,6 +311,19 @@ class Session {
         return status;
     }
 
+    // The set the unit now holds, kept beside the others; a failure is told and changes nothing.
+    void KeepBackup(TransferKind kind) {
+        if (backupFolder_.empty()) return;
+        const BackupOutcome backup =
+            WriteBackup(backupFolder_, image_,
+                        kind == TransferKind::Read ? BackupKind::Read : BackupKind::Programmed,
+                        info_ ? std::string_view(info_->texts.programId) : std::string_view());
+        if (!backup.written) {
+            err_ << "orvell-cli: the transfer is complete, but its backup could not be written: "
+                 << backup.written.error << "\n";
+        }
+    }
+
     Environment& env_;
     std::ostream& out_;
     std::ostream& err_;
@@ -313,6 +332,7 @@ class Session {
     ConsistencyRules rules_;
     DeviceLink link_;
     int com_ = 1;
+    std::filesystem::path backupFolder_;
     Operation op_ = Operation::Read;
     bool answered_ = false;
     std::string progressText_;
@@ -352,6 +372,10 @@ Options:
   --port COMn|DEVICE  the unit's port: a COM number as in the window (COM1 by default; the
                       environment's ORVELL_COM<n> and the settings file's [PORTS] section
                       apply), or a device file such as /dev/ttyUSB0
+  --no-backup         keep no backup of this read or program (by default every completed
+                      read and verified program is also saved as
+                      $XDG_DATA_HOME/orvell/backups/YYYY-MM-DD_HHMMSS_read_<program>.ign or
+                      ..._programmed_<program>.ign, usually under ~/.local/share)
   --help              this text
 
 Exit status: 0 done (and verified), 1 a difference (verify, diff), 2 a link, file or usage
@@ -383,6 +407,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                 return Usage(err, "--seconds needs a whole number of seconds above 0");
             }
             options.seconds = n;
+        } else if (a == "--no-backup") {
+            options.backup = false;
         } else if (a.size() > 1 && a[0] == '-') {
             return Usage(err, "unknown option " + a);
         } else {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <ostream>
@@ -33,6 +34,8 @@ struct Environment {
     // it starts, `interrupted` after every tick.
     std::function<void()> catchInterrupt;
     std::function<bool()> interrupted;
+    // Where a completed read and a verified program leave their backup; empty: nowhere.
+    std::filesystem::path backupFolder;
 };
 
 // Runs one command line (the words after the program's name) and returns its exit status.

@@ -6,6 +6,7 @@
 #include <iostream>
 #include <thread>
 
+#include "app/backups.h"
 #include "app/ini_file.h"
 #include "app/settings.h"
 #include "link/posix_serial_port.h"
@@ -54,5 +55,6 @@ int main(int argc, char** argv) {
         sigaction(SIGTERM, &action, nullptr);
     };
     env.interrupted = [] { return interrupted != 0; };
+    env.backupFolder = BackupFolder();
     return cli::Run(args, std::cout, std::cerr, env);
 }

@@ -1,4 +1,4 @@
-#include "tools/cli/set_listing.h"
+#include "app/set_listing.h"
 
 #include <cstdio>
 #include <string>
@@ -6,7 +6,7 @@
 #include "core/bike_presets.h"
 #include "i18n/catalogue.h"
 
-namespace orvell::cli {
+namespace orvell {
 
 namespace {
 
@@ -70,8 +70,7 @@ const std::vector<ListedField>& ListedFields() {
          conv::kIdentity},
         {"tps_0", "TPS 0 %", "mV", field::kTps0Voltage, 1, conv::kTps0Voltage},
         {"tps_100", "TPS 100 %", "mV", field::kTps100Voltage, 1, conv::kTps100Voltage},
-        {"compensation", "Compensation", "", field::kCompensation, kCompensations,
-         conv::kIdentity},
+        {"compensation", "Compensation", "", field::kCompensation, kCompensations, conv::kIdentity},
         {"neutral_side_stand_inputs", "Inputs for neutral side and stand (0/1)", "",
          field::kNeutralSideStandInputs, 1, conv::kIdentity},
         {"input_1", "Input 1 function (0 off, 1 kill switch, 2 blocking)", "",
@@ -83,25 +82,25 @@ const std::vector<ListedField>& ListedFields() {
          conv::kIdentity},
         {"tacho_correction", "Tachometer correction", "%", field::kTachoCorrection, 1,
          conv::kTachoCorrection},
-        {"pickup_1_inverted", "Inverse polarity of pick-up 1 (0/1)", "", field::kPickup1Inverted,
-         1, conv::kIdentity},
-        {"pickup_2_inverted", "Inverse polarity of pick-up 2 (0/1)", "", field::kPickup2Inverted,
-         1, conv::kIdentity},
+        {"pickup_1_inverted", "Inverse polarity of pick-up 1 (0/1)", "", field::kPickup1Inverted, 1,
+         conv::kIdentity},
+        {"pickup_2_inverted", "Inverse polarity of pick-up 2 (0/1)", "", field::kPickup2Inverted, 1,
+         conv::kIdentity},
         {"pickups_interchanged", "Pick-ups interchanged (0/1)", "", field::kPickupInterchange, 1,
          conv::kIdentity},
         {"no_lobe_length_check", "No lobe length check (0/1)", "", field::kNoLobeLengthCheck, 1,
          conv::kIdentity},
         {"spark_before_lobe", "Spark before lobe (0/1)", "", field::kSparkBeforeLobe, 1,
          conv::kIdentity},
-        {"lower_advance_at_start", "Lower advance at start (0/1)", "",
-         field::kLowerAdvanceAtStart, 1, conv::kIdentity},
+        {"lower_advance_at_start", "Lower advance at start (0/1)", "", field::kLowerAdvanceAtStart,
+         1, conv::kIdentity},
         {"sync_method", "Synchronization method", "", field::kSyncMethod, 1, conv::kIdentity},
         {"lobes", "Number of lobes at rotor", "", field::kLobeCount, 1, conv::kIdentity},
         {"channels", "Number of outputs (coils)", "", field::kChannelCount, 1, conv::kIdentity},
         {"lobe_multiplier", "Ignitions per revolution (0 = one per two)", "",
          field::kLobeMultiplier, 1, conv::kIdentity},
-        {"max_advance_lobe", "Maximum advance lobe, channel", "", field::kMaxAdvanceLobe,
-         kChannels, conv::kIdentity},
+        {"max_advance_lobe", "Maximum advance lobe, channel", "", field::kMaxAdvanceLobe, kChannels,
+         conv::kIdentity},
         {"start_advance_lobe", "Start advance lobe, channel", "", field::kStartAdvanceLobe,
          kChannels, conv::kIdentity},
         {"max_advance_2nd_edge", "Maximum advance on 2nd edge (0/1), channel", "",
@@ -117,8 +116,7 @@ const std::vector<ListedField>& ListedFields() {
         {"servo", "Servo (0/1)", "", field::kServoEnable, 1, conv::kIdentity},
         {"servo_hysteresis", "Servo hysteresis", "mV", field::kServoHysteresis, 1,
          conv::kServoHysteresis},
-        {"servo_speed", "Servo speed, point", "rpm", field::kServoSpeed, kServoPoints,
-         conv::kRpm},
+        {"servo_speed", "Servo speed, point", "rpm", field::kServoSpeed, kServoPoints, conv::kRpm},
         {"servo_voltage", "Servo voltage, point", "mV", field::kServoVoltage, kServoPoints,
          conv::kServoVoltage},
     };
@@ -148,7 +146,8 @@ void PrintSet(const ParamImage& image, std::ostream& out) {
     }
     out << '\n';
     for (int r = 0; r < kMapRows; ++r) {
-        std::snprintf(cell, sizeof cell, "%9d%%", kThrottleBreakpoints[static_cast<std::size_t>(r)]);
+        std::snprintf(cell, sizeof cell, "%9d%%",
+                      kThrottleBreakpoints[static_cast<std::size_t>(r)]);
         out << cell << ' ';
         for (int c = 0; c < kMapColumns; ++c) {
             std::snprintf(cell, sizeof cell, "%7d", image.MapCell(r, c));
@@ -207,12 +206,12 @@ std::vector<std::string> DiffSets(const ParamImage& a, const ParamImage& b) {
         for (int c = 0; c < kMapColumns; ++c) {
             if (a.MapCell(r, c) == b.MapCell(r, c)) continue;
             lines.push_back("Advance map, throttle " +
-                            Text(kThrottleBreakpoints[static_cast<std::size_t>(r)]) +
-                            "% (row " + Text(r + 1) + "), column " + Text(c + 1) +
+                            Text(kThrottleBreakpoints[static_cast<std::size_t>(r)]) + "% (row " +
+                            Text(r + 1) + "), column " + Text(c + 1) +
                             " [°]: " + Text(a.MapCell(r, c)) + " -> " + Text(b.MapCell(r, c)));
         }
     }
     return lines;
 }
 
-}  // namespace orvell::cli
+}  // namespace orvell

@@ -1,6 +1,6 @@
 // A parameter set as a reader sees it: every field with its name, unit and shown value, the
 // advance map as a table over the rpm axis and the throttle rows, and the differences between
-// two sets. Used by `orvell-cli show` and `orvell-cli diff`.
+// two sets. Used by `orvell-cli show` and `diff` and by the window's Compare with unit.
 #pragma once
 
 #include <cstddef>
@@ -11,7 +11,7 @@
 
 #include "core/param_image.h"
 
-namespace orvell::cli {
+namespace orvell {
 
 struct ListedField {
     std::string_view key;   // the keyword-like name machines use
@@ -34,4 +34,4 @@ void PrintSetJson(const ParamImage& image, std::ostream& out);
 // One line per differing field element, rpm breakpoint and map cell: "name: a -> b".
 std::vector<std::string> DiffSets(const ParamImage& a, const ParamImage& b);
 
-}  // namespace orvell::cli
+}  // namespace orvell
