@@ -86,29 +86,32 @@ TEST(Cli, ReadThenProgramIntoAnotherUnitGivesTheSameSet) {
 TEST(Cli, LinkFailuresAreErrorsWithOneClearLine) {
     testing::TempFolder folder;
     const std::string set = WriteSet(folder, "set.ign", 10);
+    enum class Unit { Healthy, Silent, Older };
     struct Case {
         const char* name;
-        sim::UnitOptions unit;
+        Unit unit;
         std::vector<std::string> args;
         const char* says;
     };
-    sim::UnitOptions silent;
-    silent.silent = true;
-    sim::UnitOptions older;
-    older.version = 74;
     const Case cases[] = {
-        {"silent unit", silent, {"verify", set}, "no answer from the unit"},
-        {"other version", older, {"program", set}, "Unmatched version"},
-        {"other version, info", older, {"info"}, "Unmatched version"},
-        {"missing file", {}, {"program", Path(folder, "none.ign")}, "cannot open"},
-        {"usage", {}, {"program"}, "needs one file"},
-        {"silent unit, log", silent, {"log", Path(folder, "run.csv")}, "no answer from the unit"},
-        {"log without a file", {}, {"log"}, "log needs one file"},
-        {"log for no time", {}, {"log", Path(folder, "run.csv"), "--seconds", "0"}, "--seconds"},
-        {"log into no folder", {}, {"log", Path(folder, "none/run.csv")}, "cannot create"},
+        {"silent unit", Unit::Silent, {"verify", set}, "no answer from the unit"},
+        {"other version", Unit::Older, {"program", set}, "Unmatched version"},
+        {"other version, info", Unit::Older, {"info"}, "Unmatched version"},
+        {"missing file", Unit::Healthy, {"program", Path(folder, "none.ign")}, "cannot open"},
+        {"usage", Unit::Healthy, {"program"}, "needs one file"},
+        {"silent unit, log", Unit::Silent, {"log", Path(folder, "run.csv")},
+         "no answer from the unit"},
+        {"log without a file", Unit::Healthy, {"log"}, "log needs one file"},
+        {"log for no time", Unit::Healthy, {"log", Path(folder, "run.csv"), "--seconds", "0"},
+         "--seconds"},
+        {"log into no folder", Unit::Healthy, {"log", Path(folder, "none/run.csv")},
+         "cannot create"},
     };
     for (const Case& c : cases) {
-        Bench bench(c.unit);
+        sim::UnitOptions options;
+        options.silent = c.unit == Unit::Silent;
+        if (c.unit == Unit::Older) options.version = 74;
+        Bench bench(options);
         const Outcome o = bench.Run(c.args);
         EXPECT_EQ(o.status, cli::kExitError) << c.name;
         EXPECT_NE(o.err.find(c.says), std::string::npos) << c.name << ": " << o.err;
